@@ -1,0 +1,62 @@
+#include "cli/command.h"
+
+namespace orbilux::cli {
+
+const char* const FrameOptionsUsage =
+    "--width W --height H --area-width AW --area-height AH [--shift-x X] [--shift-y Y]";
+
+std::vector<std::string> FrameOptionNames() {
+    return {"width", "height", "area-width", "area-height", "shift-x", "shift-y"};
+}
+
+ShapeFrame ReadFrameOptions(const Arguments& arguments, const ShapeFrame& defaults, bool required) {
+    ShapeFrame frame;
+    if (required) {
+        frame.width = arguments.requiredInt("width");
+        frame.height = arguments.requiredInt("height");
+        frame.areaWidth = arguments.requiredInt("area-width");
+        frame.areaHeight = arguments.requiredInt("area-height");
+    } else {
+        frame.width = arguments.intOr("width", defaults.width);
+        frame.height = arguments.intOr("height", defaults.height);
+        frame.areaWidth = arguments.intOr("area-width", defaults.areaWidth);
+        frame.areaHeight = arguments.intOr("area-height", defaults.areaHeight);
+    }
+    frame.shiftX = arguments.intOr("shift-x", defaults.shiftX);
+    frame.shiftY = arguments.intOr("shift-y", defaults.shiftY);
+    return frame;
+}
+
+int RunWithUsage(const Command& command, std::ostream& err, const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const UsageError& e) {
+        err << "orbiluxctl " << command.name << ": " << e.what() << "\n"
+            << "usage: orbiluxctl " << command.name << " " << command.usage << "\n";
+        return ExitUsage;
+    }
+}
+
+static void PrintOverview(std::ostream& stream) {
+    stream << "usage: orbiluxctl COMMAND [ARGUMENTS]\n\ncommands:\n";
+    for (const Command& command : AllCommands())
+        stream << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+}
+
+int RunCommandLine(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        PrintOverview(err);
+        return ExitUsage;
+    }
+    if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        PrintOverview(out);
+        return ExitOk;
+    }
+    for (const Command& command : AllCommands())
+        if (command.name == args[0]) return command.run(Args(args.begin() + 1, args.end()), out, err);
+    err << "orbiluxctl: unknown command \"" << args[0] << "\"\n";
+    PrintOverview(err);
+    return ExitUsage;
+}
+
+}  // namespace orbilux::cli

@@ -1,0 +1,18 @@
+// The list of orbiluxctl's commands. Each command lives in its own file and
+// exposes a factory here.
+#include "cli/command.h"
+
+namespace orbilux::cli {
+
+Command PlanCommand();
+Command PreviewCommand();
+
+const std::vector<Command>& AllCommands() {
+    static const std::vector<Command> commands = {
+        PlanCommand(),
+        PreviewCommand(),
+    };
+    return commands;
+}
+
+}  // namespace orbilux::cli

@@ -1,0 +1,67 @@
+// orbiluxctl preview: an SVG picture of where a shape puts N icons.
+#include <filesystem>
+#include <fstream>
+
+#include "cli/command.h"
+#include "cli/preview_svg.h"
+#include "engine/engine_errors.h"
+#include "engine/shape_plan.h"
+
+namespace orbilux::cli {
+
+namespace {
+
+// Without frame options the preview uses the frame a first shape gets on a
+// 1920 x 1040 work area.
+ShapeFrame PreviewDefaultFrame() { return DefaultShapeFrame(1920, 1040, 0); }
+
+std::set<std::string> PreviewValueOptions() {
+    std::set<std::string> names{"icons", "gap", "output"};
+    for (const std::string& name : FrameOptionNames()) names.insert(name);
+    return names;
+}
+
+}  // namespace
+
+Command PreviewCommand() {
+    Command command;
+    command.name = "preview";
+    command.usage = "FILE --icons N [--width W] [--height H] [--area-width AW] [--area-height AH] [--shift-x X] "
+                    "[--shift-y Y] [--gap G] -o OUT.svg";
+    command.summary = "draw where a shape puts N icons as an SVG picture (default frame: 1920 x 1040 work area)";
+    command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
+        return RunWithUsage(command, err, [&] {
+            const Arguments arguments(args, PreviewValueOptions(), {});
+            arguments.expectPositional({"FILE"});
+            const int32_t icons = arguments.requiredInt("icons", 0, 100000);
+            const ShapeFrame frame = ReadFrameOptions(arguments, PreviewDefaultFrame(), /*required=*/false);
+            const int32_t gap = arguments.intOr("gap", 0);
+            const std::string output = arguments.requiredText("output");
+            const std::filesystem::path file = std::filesystem::u8path(arguments.positional()[0]);
+
+            ShapePlan plan;
+            try {
+                plan = PlanShape(file, icons, frame, gap);
+            } catch (const EngineError& e) {
+                err << "orbiluxctl preview: " << e.what() << "\n";
+                return int(ExitPlacementFailed);
+            }
+            PreviewOptions options;
+            options.title = file.filename().u8string() + ": " + std::to_string(icons) + " icons, " +
+                            std::to_string(plan.iconsPerPath) + " per path, " + std::to_string(plan.applied.size()) +
+                            " targets";
+            std::ofstream svg(std::filesystem::u8path(output), std::ios::binary | std::ios::trunc);
+            svg << PreviewSvg(plan, frame, options);
+            svg.close();
+            if (!svg) {
+                err << "orbiluxctl preview: cannot write \"" << output << "\"\n";
+                return int(ExitFailure);
+            }
+            out << output << "\n";
+            return int(ExitOk);
+        });
+    };
+    return command;
+}
+
+}  // namespace orbilux::cli

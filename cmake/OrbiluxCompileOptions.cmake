@@ -1,0 +1,22 @@
+# Compile options every Orbilux target shares, as an interface library that
+# targets link to (orbilux_options).
+add_library(orbilux_options INTERFACE)
+target_include_directories(orbilux_options INTERFACE ${CMAKE_SOURCE_DIR})
+target_compile_options(orbilux_options INTERFACE -Wall -Wextra -Wshadow -Wnon-virtual-dtor)
+if(ORBILUX_WERROR)
+  target_compile_options(orbilux_options INTERFACE -Werror)
+endif()
+
+if(ORBILUX_SANITIZE)
+  target_compile_options(orbilux_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all
+                                                   -fno-omit-frame-pointer)
+  target_link_options(orbilux_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # Wide-character Win32 everywhere; Windows 10 APIs (per-monitor DPI).
+  target_compile_definitions(orbilux_options INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                                       _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+  # One self-contained executable each: no mingw runtime DLLs to ship.
+  target_link_options(orbilux_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
