@@ -6,12 +6,21 @@ namespace orbilux::cli {
 
 Command PlanCommand();
 Command PreviewCommand();
+#ifdef _WIN32
+std::vector<Command> DesktopCommands();
+#endif
 
 const std::vector<Command>& AllCommands() {
-    static const std::vector<Command> commands = {
-        PlanCommand(),
-        PreviewCommand(),
-    };
+    static const std::vector<Command> commands = [] {
+        std::vector<Command> all = {
+            PlanCommand(),
+            PreviewCommand(),
+        };
+#ifdef _WIN32
+        for (Command& command : DesktopCommands()) all.push_back(std::move(command));
+#endif
+        return all;
+    }();
     return commands;
 }
 

@@ -20,3 +20,13 @@ if(WIN32)
   # One self-contained executable each: no mingw runtime DLLs to ship.
   target_link_options(orbilux_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
+
+# Embeds the shared application manifest (asInvoker, per-monitor-v2 DPI
+# awareness, Common Controls 6) into a Windows executable.
+function(orbilux_add_manifest target)
+  if(WIN32)
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/platform/win32/resources/manifest.rc)
+    set_property(SOURCE ${CMAKE_SOURCE_DIR}/platform/win32/resources/manifest.rc APPEND PROPERTY
+                 OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/resources/orbilux.manifest)
+  endif()
+endfunction()

@@ -1,0 +1,173 @@
+// orbiluxctl's desktop commands (Windows): count, icons and arrange, on the
+// shell's real desktop list view through the same bridge the program uses.
+#include <filesystem>
+#include <sstream>
+
+#include "cli/command.h"
+#include "cli/console_notifier.h"
+#include "cli/json_writer.h"
+#include "cli/plan_output.h"
+#include "desktop/win32/desktop_bridge.h"
+#include "desktop/win32/win32_desktop.h"
+#include "desktop/win32/work_area.h"
+#include "engine/engine_errors.h"
+#include "engine/shape_engine.h"
+#include "platform/text.h"
+
+namespace orbilux::cli {
+
+namespace {
+
+// Runs a desktop command body: OS errors become a message and ExitFailure,
+// a quit request (the desktop is missing) ExitFailure after its message.
+int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& notifier,
+                 const std::function<int()>& body) {
+    return RunWithUsage(command, err, [&] {
+        int status;
+        try {
+            status = body();
+        } catch (const std::exception& e) {
+            err << "orbiluxctl " << command.name << ": " << e.what() << "\n";
+            return int(ExitFailure);
+        }
+        return notifier.quitRequested() ? int(ExitFailure) : status;
+    });
+}
+
+// Forwards to the real desktop and keeps every target it was given.
+class RecordingPort : public DesktopPort {
+public:
+    explicit RecordingPort(DesktopPort& inner) : inner_(inner) {}
+    int32_t DesktopItemCount() override { return inner_.DesktopItemCount(); }
+    void ApplyIconTargets(const IconTargets& targets) override {
+        inner_.ApplyIconTargets(targets);
+        applied.insert(applied.end(), targets.begin(), targets.end());
+    }
+    IconTargets applied;
+
+private:
+    DesktopPort& inner_;
+};
+
+Command CountCommand() {
+    Command command{"count", "[--json]", "print the number of desktop icons", {}};
+    command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
+        ConsoleNotifier notifier(err);
+        return RunOnDesktop(command, err, notifier, [&] {
+            const Arguments arguments(args, {}, {"json"});
+            arguments.expectPositional({});
+            win32::Win32DesktopPort desktop(notifier);
+            const int32_t count = desktop.DesktopItemCount();
+            if (notifier.quitRequested()) return int(ExitFailure);
+            if (arguments.flag("json"))
+                out << "{\"count\": " << count << "}\n";
+            else
+                out << count << "\n";
+            return int(ExitOk);
+        });
+    };
+    return command;
+}
+
+Command IconsCommand() {
+    Command command{"icons", "[--json]", "list every desktop icon: index, position and name", {}};
+    command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
+        ConsoleNotifier notifier(err);
+        return RunOnDesktop(command, err, notifier, [&] {
+            const Arguments arguments(args, {}, {"json"});
+            arguments.expectPositional({});
+            win32::Win32DesktopAccess access;
+            DesktopOpenResult result = DesktopOpenResult::Opened;
+            auto session = access.open(result);
+            if (result == DesktopOpenResult::NoListView) {
+                notifier.showMessage(win32::NoDesktopMessage);
+                notifier.requestQuit();
+                return int(ExitFailure);
+            }
+            if (!session) {
+                err << "orbiluxctl icons: the desktop belongs to no process\n";
+                return int(ExitFailure);
+            }
+            const bool json = arguments.flag("json");
+            std::ostringstream text;
+            if (json) text << "{\"icons\": [";
+            const int32_t count = session->itemCount();
+            for (int32_t i = 0; i < count; ++i) {
+                const DesktopItem item = session->queryItem(i);
+                const std::string name = Utf8FromWide(item.text);
+                if (json)
+                    text << (i ? ", " : "") << "{\"index\": " << i << ", \"x\": " << item.x << ", \"y\": " << item.y
+                         << ", \"name\": " << JsonString(name) << "}";
+                else
+                    text << i << "\t" << item.x << "\t" << item.y << "\t" << name << "\n";
+            }
+            if (json) text << "]}\n";
+            out << text.str();
+            return int(ExitOk);
+        });
+    };
+    return command;
+}
+
+std::set<std::string> ArrangeValueOptions() {
+    std::set<std::string> names{"gap"};
+    for (const std::string& name : FrameOptionNames()) names.insert(name);
+    return names;
+}
+
+Command ArrangeCommand() {
+    Command command{"arrange",
+                    "FILE [--width W] [--height H] [--area-width AW] [--area-height AH] [--shift-x X] [--shift-y Y] "
+                    "[--gap G] [--json]",
+                    "arrange the desktop icons on a shape (defaults: four fifths of the work area, the suggested gap)",
+                    {}};
+    command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
+        ConsoleNotifier notifier(err);
+        return RunOnDesktop(command, err, notifier, [&] {
+            const Arguments arguments(args, ArrangeValueOptions(), {"json"});
+            arguments.expectPositional({"FILE"});
+            const ShapeFrame frame = ReadFrameOptions(arguments, win32::CurrentDefaultShapeFrame(), false);
+            ShapePlan plan;
+            plan.iconsPerPath = arguments.intOr("gap", 0);
+
+            win32::Win32DesktopPort desktop(notifier);
+            RecordingPort recording(desktop);
+            ShapeEngine engine(recording);
+            try {
+                // As the shape browser loads a shape: release, reload and apply.
+                engine.ReleaseShape();
+                engine.ArrangeShape(std::filesystem::u8path(arguments.positional()[0]), frame.width, frame.height,
+                                    plan.iconsPerPath, frame.areaWidth, frame.areaHeight, frame.shiftX, frame.shiftY,
+                                    true, true);
+            } catch (const EngineError& e) {
+                err << "orbiluxctl arrange: " << e.what() << "\n";
+                return int(ExitPlacementFailed);
+            }
+            try {
+                plan.minIconsPerPath = engine.MinIconsPerPath();
+            } catch (const DivisionByZeroError&) {
+                plan.minIconsPerPath.reset();
+            }
+            if (notifier.quitRequested()) return int(ExitFailure);
+            plan.originX = engine.OriginX();
+            plan.originY = engine.OriginY();
+            plan.applied = recording.applied;
+            if (arguments.flag("json")) {
+                std::string json = PlanJson(plan);
+                json.pop_back();  // the closing brace: the frame used follows
+                out << json << ", \"frame\": [" << frame.width << ", " << frame.height << ", " << frame.areaWidth
+                    << ", " << frame.areaHeight << ", " << frame.shiftX << ", " << frame.shiftY << "]}\n";
+            } else {
+                out << PlanText(plan);
+            }
+            return int(ExitOk);
+        });
+    };
+    return command;
+}
+
+}  // namespace
+
+std::vector<Command> DesktopCommands() { return {CountCommand(), IconsCommand(), ArrangeCommand()}; }
+
+}  // namespace orbilux::cli

@@ -1,0 +1,100 @@
+// standin-desktop.exe: a window tree like the shell's desktop, for the
+// integration tests and the demo. A top-level "Progman" ("Program Manager")
+// window with a "SHELLDLL_DefView" child holding a "SysListView32" in icon
+// view, full screen, with N named icons. Options build the variants the
+// bridge must cope with; see StandInUsage.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "tools/standin-desktop/host_window.h"
+#include "tools/standin-desktop/standin_list_view.h"
+#include "tools/standin-desktop/standin_options.h"
+#include "tools/standin-desktop/standin_protocol.h"
+
+using namespace orbilux::standin;
+
+namespace {
+
+std::vector<std::wstring> Arguments() {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> args(argv + 1, argv + count);
+    LocalFree(argv);
+    return args;
+}
+
+void SignalReady(const StandInOptions& options) {
+    if (!options.readyEvent.empty()) {
+        if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, options.readyEvent.c_str())) {
+            SetEvent(event);
+            CloseHandle(event);
+        }
+    }
+    if (!options.readyFile.empty()) std::ofstream(std::filesystem::path(options.readyFile)) << GetCurrentProcessId() << "\n";
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    std::wstring error;
+    const auto options = ParseStandInOptions(Arguments(), error);
+    if (!options) {
+        std::fwprintf(stderr, L"standin-desktop: %ls\n%ls\n", error.c_str(), StandInUsage);
+        return 2;
+    }
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    const RECT screen{0, 0, options->width ? options->width : GetSystemMetrics(SM_CXSCREEN),
+                      options->height ? options->height : GetSystemMetrics(SM_CYSCREEN)};
+    const RECT inside{0, 0, screen.right, screen.bottom};
+    constexpr DWORD TopLevel = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
+    constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+
+    HostWindow progman(L"Progman", L"Program Manager", TopLevel, screen, nullptr);
+    progman.quitWhenDestroyed();
+    std::unique_ptr<HostWindow> workerW, desktopView;
+    std::unique_ptr<StandInListView> listView;
+    if (options->workerW) {
+        // Progman keeps no children; the desktop view lives in a WorkerW.
+        workerW = std::make_unique<HostWindow>(L"WorkerW", L"", TopLevel, screen, nullptr);
+        desktopView = std::make_unique<HostWindow>(L"SHELLDLL_DefView", L"", Child, inside, workerW->hwnd());
+    } else if (!options->noChildren) {
+        desktopView = std::make_unique<HostWindow>(L"SHELLDLL_DefView", L"", Child, inside, progman.hwnd());
+    }
+    if (desktopView) listView = std::make_unique<StandInListView>(desktopView->hwnd(), *options);
+
+    progman.setCommandHandler([&](ULONG_PTR command, const void* data, DWORD size) {
+        if (!listView) return false;
+        switch (command) {
+        case WriteReport:
+            return size >= sizeof(wchar_t) &&
+                   listView->writeReport(std::wstring(static_cast<const wchar_t*>(data), size / sizeof(wchar_t) - 1));
+        case ResetCounters:
+            listView->resetLog();
+            return true;
+        default:
+            return false;
+        }
+    });
+    // Let the list view lay out and paint its items first: until it has, it
+    // still places new items itself and would undo positions set from outside.
+    UpdateWindow(progman.hwnd());
+    if (workerW) UpdateWindow(workerW->hwnd());
+    SignalReady(*options);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,74 @@
+// Starting and inspecting the stand-in desktop from another program (the
+// integration tests, the benchmarks). One stand-in runs at a time: the
+// bridge finds "the" desktop by its window classes.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/win32/unique_handle.h"
+
+namespace orbilux::standin {
+
+struct LaunchOptions {
+    int icons = 60;
+    std::vector<std::wstring> names;  // item i takes names[i]; the rest get default names
+    bool autoArrange = false;
+    bool noChildren = false;
+    bool workerW = false;
+    int exitAfterTextQueries = 0;
+};
+
+struct ReportedItem {
+    int index = 0;
+    int x = 0;
+    int y = 0;
+    std::wstring text;
+};
+
+struct Report {
+    uint32_t style = 0;
+    std::vector<ReportedItem> items;
+    std::map<uint32_t, uint64_t> received;  // list-view message -> times sent from outside
+    std::vector<std::string> events;         // "setpos <i> <x> <y>" and "style <old> <new>", in order
+
+    uint64_t receivedTotal() const;
+};
+
+class StandInError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class StandInDesktop {
+public:
+    // Starts standin-desktop.exe from `folder` (with a trailing backslash)
+    // and waits until its windows are up. Throws StandInError.
+    StandInDesktop(const std::wstring& folder, const LaunchOptions& options);
+    // Closes the stand-in and waits for it to end.
+    ~StandInDesktop();
+    StandInDesktop(const StandInDesktop&) = delete;
+    StandInDesktop& operator=(const StandInDesktop&) = delete;
+
+    Report report();
+    void resetCounters();
+    bool running() const;
+    DWORD processId() const { return processId_; }
+    // Ends the process at once, as a crashing shell would.
+    void kill();
+
+private:
+    HWND progman() const;
+    bool sendCommand(uintptr_t command, const void* data, DWORD size);
+
+    win32::UniqueHandle process_;
+    DWORD processId_ = 0;
+    std::wstring scratch_;  // names file and report file live here
+};
+
+}  // namespace orbilux::standin

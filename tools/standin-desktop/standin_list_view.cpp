@@ -1,0 +1,135 @@
+#include "tools/standin-desktop/standin_list_view.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace orbilux::standin {
+
+namespace {
+
+constexpr UINT_PTR SubclassId = 1;
+
+// Names a real desktop might show; repeats get a number.
+constexpr const wchar_t* CommonNames[] = {
+    L"Recycle Bin",     L"This PC",        L"Documents",       L"Pictures",        L"Music",
+    L"Videos",          L"Downloads",      L"Budget 2024.xlsx", L"Notes.txt",      L"Project Plan.docx",
+    L"Holiday Photos",  L"Web Browser",    L"Mail",            L"Calculator",      L"Paint",
+    L"Terminal",        L"Games",          L"Invoices",        L"Recipes",         L"Tax Return.pdf",
+    L"Backup",          L"Screenshots",    L"Presentation.pptx", L"Music Player",  L"Photo Editor",
+};
+constexpr int CommonNameCount = static_cast<int>(sizeof CommonNames / sizeof CommonNames[0]);
+
+// Icons of the system's shell library, by index: folders, documents,
+// drives, a computer ...; whatever can't be loaded becomes the generic icon.
+constexpr int ShellIconIndexes[] = {3, 1, 15, 31, 2, 13, 23, 43, 8, 16, 4, 12};
+
+HIMAGELIST CreateIconImages() {
+    HIMAGELIST images = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                         ILC_COLOR32 | ILC_MASK, 12, 4);
+    for (const int index : ShellIconIndexes) {
+        HICON icon = nullptr;
+        if (ExtractIconExW(L"shell32.dll", index, &icon, nullptr, 1) != 1 || !icon)
+            icon = LoadIconW(nullptr, IDI_APPLICATION);
+        ImageList_AddIcon(images, icon);
+        DestroyIcon(icon);
+    }
+    return images;
+}
+
+}  // namespace
+
+std::wstring DefaultItemName(int index) {
+    std::wstring name = CommonNames[index % CommonNameCount];
+    if (index >= CommonNameCount) name += L" " + std::to_wstring(index / CommonNameCount + 1);
+    return name;
+}
+
+StandInListView::StandInListView(HWND parent, const StandInOptions& options)
+    : exitAfterTextQueries_(options.exitAfterTextQueries) {
+    RECT client{};
+    GetClientRect(parent, &client);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_ICON | LVS_SHOWSELALWAYS;
+    if (options.autoArrange) style |= LVS_AUTOARRANGE;
+    hwnd_ = CreateWindowExW(0, WC_LISTVIEWW, L"FolderView", style, 0, 0, client.right, client.bottom, parent,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    ListView_SetBkColor(hwnd_, RGB(0, 99, 177));
+    ListView_SetTextBkColor(hwnd_, CLR_NONE);
+    ListView_SetTextColor(hwnd_, RGB(255, 255, 255));
+    ListView_SetImageList(hwnd_, CreateIconImages(), LVSIL_NORMAL);
+    fill(options);
+    SetWindowSubclass(hwnd_, &StandInListView::subclassProc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+StandInListView::~StandInListView() {
+    if (IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, &StandInListView::subclassProc, SubclassId);
+}
+
+void StandInListView::fill(const StandInOptions& options) {
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < options.icons; ++i) {
+        std::wstring name = i < int(options.names.size()) ? options.names[std::size_t(i)] : DefaultItemName(i);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = i;
+        item.pszText = name.data();
+        item.iImage = i % int(sizeof ShellIconIndexes / sizeof ShellIconIndexes[0]);
+        ListView_InsertItem(hwnd_, &item);
+    }
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+}
+
+void StandInListView::observe(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_STYLECHANGED && wParam == WPARAM(GWL_STYLE)) {
+        const auto* change = reinterpret_cast<const STYLESTRUCT*>(lParam);
+        log_.recordStyle(change->styleOld, change->styleNew);
+        return;
+    }
+    // Only what other threads send counts: the stand-in's own calls (filling
+    // the list, writing the report) are not the bridge's.
+    if (internal_ || message < LVM_FIRST || message >= LVM_FIRST + 0x100 || !InSendMessage()) return;
+    log_.countReceived(message);
+    if (message == LVM_SETITEMPOSITION)
+        log_.recordPosition(wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    if (message == LVM_GETITEMTEXTW && exitAfterTextQueries_ > 0 && ++textQueries_ >= exitAfterTextQueries_) {
+        // Stands for the shell crashing in the middle of a run of queries.
+        ExitProcess(3);
+    }
+}
+
+LRESULT CALLBACK StandInListView::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR self) {
+    reinterpret_cast<StandInListView*>(self)->observe(message, wParam, lParam);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool StandInListView::writeReport(const std::wstring& path) const {
+    internal_ = true;
+    std::string report;
+    char style[32];
+    std::snprintf(style, sizeof style, "style\t%lx\n", static_cast<unsigned long>(GetWindowLongW(hwnd_, GWL_STYLE)));
+    report += style;
+    const int count = ListView_GetItemCount(hwnd_);
+    std::vector<wchar_t> text(1024);
+    for (int i = 0; i < count; ++i) {
+        POINT point{};
+        ListView_GetItemPosition(hwnd_, i, &point);
+        text[0] = L'\0';
+        ListView_GetItemText(hwnd_, i, 0, text.data(), int(text.size()));
+        report += "item\t" + std::to_string(i) + "\t" + std::to_string(point.x) + "\t" + std::to_string(point.y) +
+                  "\t" + Utf8FromWide(text.data()) + "\n";
+    }
+    internal_ = false;
+    report += log_.reportLines();
+    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    out << report;
+    return static_cast<bool>(out.flush());
+}
+
+}  // namespace orbilux::standin

@@ -1,0 +1,45 @@
+// The stand-in's "SysListView32": a real comctl32 list view in icon view,
+// filled with named icons with real images, that logs what other processes
+// send it (through a window subclass) and can write a report of its items
+// and of that log.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tools/standin-desktop/message_log.h"
+#include "tools/standin-desktop/standin_options.h"
+
+namespace orbilux::standin {
+
+class StandInListView {
+public:
+    StandInListView(HWND parent, const StandInOptions& options);
+    ~StandInListView();
+    StandInListView(const StandInListView&) = delete;
+    StandInListView& operator=(const StandInListView&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    bool writeReport(const std::wstring& path) const;
+    void resetLog() { log_.reset(); }
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    void observe(UINT message, WPARAM wParam, LPARAM lParam);
+    void fill(const StandInOptions& options);
+
+    HWND hwnd_ = nullptr;
+    MessageLog log_;
+    int exitAfterTextQueries_ = 0;
+    int textQueries_ = 0;
+    // Set while the stand-in itself talks to its list view from inside a
+    // command sent by a test, so those calls aren't counted as the bridge's.
+    mutable bool internal_ = false;
+};
+
+// The name item `index` gets when the options give none.
+std::wstring DefaultItemName(int index);
+
+}  // namespace orbilux::standin

@@ -1,0 +1,29 @@
+// The stand-in desktop's command line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orbilux::standin {
+
+struct StandInOptions {
+    int icons = 60;
+    std::vector<std::wstring> names;  // item i takes names[i] when given
+    bool autoArrange = false;
+    bool noChildren = false;          // a Progman window with no children at all
+    bool workerW = false;             // the desktop view hosted under a top-level WorkerW
+    int exitAfterTextQueries = 0;     // > 0: the process dies on that text query (a shell crash)
+    std::wstring readyEvent;          // a named event to set once the desktop is up
+    std::wstring readyFile;           // a file to create once the desktop is up
+    int width = 0;                    // 0: the screen's size
+    int height = 0;
+};
+
+// Parses the arguments (without the program name). Returns nullopt and sets
+// `error` for anything it doesn't understand.
+std::optional<StandInOptions> ParseStandInOptions(const std::vector<std::wstring>& args, std::wstring& error);
+
+extern const wchar_t* const StandInUsage;
+
+}  // namespace orbilux::standin
