@@ -15,6 +15,7 @@ namespace {
 // The fields in ProgramOptions order, each as the text both outputs print.
 std::vector<std::pair<const char*, std::string>> OptionTexts(const ProgramOptions& o) {
     auto flag = [](bool value) { return std::string(value ? "true" : "false"); };
+    // clang-format off
     return {
         {"RunAtStartup", flag(o.RunAtStartup)},
         {"MinimizeOnTray", flag(o.MinimizeOnTray)},
@@ -27,6 +28,7 @@ std::vector<std::pair<const char*, std::string>> OptionTexts(const ProgramOption
         {"Hue", std::to_string(o.Hue)},
         {"Saturation", std::to_string(o.Saturation)},
     };
+    // clang-format on
 }
 
 }  // namespace

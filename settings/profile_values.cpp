@@ -6,9 +6,12 @@ namespace {
 
 int DigitValue(wchar_t c, int base) {
     int value = -1;
-    if (c >= L'0' && c <= L'9') value = c - L'0';
-    else if (c >= L'a' && c <= L'f') value = c - L'a' + 10;
-    else if (c >= L'A' && c <= L'F') value = c - L'A' + 10;
+    if (c >= L'0' && c <= L'9')
+        value = c - L'0';
+    else if (c >= L'a' && c <= L'f')
+        value = c - L'a' + 10;
+    else if (c >= L'A' && c <= L'F')
+        value = c - L'A' + 10;
     return value < base ? value : -1;
 }
 
@@ -58,8 +61,12 @@ bool ProfileBoolOr(const std::wstring& text, bool fallback) {
     return value ? *value != 0 : fallback;
 }
 
-std::wstring FormatProfileInteger(int32_t value) { return std::to_wstring(value); }
+std::wstring FormatProfileInteger(int32_t value) {
+    return std::to_wstring(value);
+}
 
-std::wstring FormatProfileBool(bool value) { return value ? L"1" : L"0"; }
+std::wstring FormatProfileBool(bool value) {
+    return value ? L"1" : L"0";
+}
 
 }  // namespace orbilux

@@ -21,23 +21,22 @@ inline constexpr IntegerRange HueRange{0, 360};
 inline constexpr IntegerRange SaturationRange{-100, 100};
 
 struct ProgramOptions {
-    bool RunAtStartup = false;   // the start-with-Windows entry exists (kept in the registry, not the file)
+    bool RunAtStartup = false;  // the start-with-Windows entry exists (kept in the registry, not the file)
     bool MinimizeOnTray = false;
     bool LoadLastShape = false;
     bool SaveOnStartup = false;
     bool ConfirmSave = true;
     bool ConfirmLoad = true;
     bool AutoBlend = true;
-    int32_t Transparency = 90;   // main window's alpha while translucent, TransparencyRange
-    int32_t Hue = 0;             // skin hue offset in degrees, HueRange
-    int32_t Saturation = 0;      // skin saturation change, SaturationRange
+    int32_t Transparency = 90;  // main window's alpha while translucent, TransparencyRange
+    int32_t Hue = 0;            // skin hue offset in degrees, HueRange
+    int32_t Saturation = 0;     // skin saturation change, SaturationRange
 
     bool operator==(const ProgramOptions& other) const {
         return RunAtStartup == other.RunAtStartup && MinimizeOnTray == other.MinimizeOnTray &&
                LoadLastShape == other.LoadLastShape && SaveOnStartup == other.SaveOnStartup &&
-               ConfirmSave == other.ConfirmSave && ConfirmLoad == other.ConfirmLoad &&
-               AutoBlend == other.AutoBlend && Transparency == other.Transparency && Hue == other.Hue &&
-               Saturation == other.Saturation;
+               ConfirmSave == other.ConfirmSave && ConfirmLoad == other.ConfirmLoad && AutoBlend == other.AutoBlend &&
+               Transparency == other.Transparency && Hue == other.Hue && Saturation == other.Saturation;
     }
     bool operator!=(const ProgramOptions& other) const { return !(*this == other); }
 };

@@ -37,6 +37,8 @@ void SettingsFile::write(const IntegerKey& key, int32_t value) {
     writeText(key.section, key.name, FormatProfileInteger(value));
 }
 
-void SettingsFile::write(const StringKey& key, const std::wstring& value) { writeText(key.section, key.name, value); }
+void SettingsFile::write(const StringKey& key, const std::wstring& value) {
+    writeText(key.section, key.name, value);
+}
 
 }  // namespace orbilux

@@ -4,7 +4,9 @@ namespace orbilux {
 
 namespace {
 
-bool IsDelimiter(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsDelimiter(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
 
 }  // namespace
 

@@ -70,17 +70,25 @@ bool SaveOptions(SettingsFile& file, const ProgramOptions& options, RegistryPort
     return !RunValuePresent(registry, RunValueName, /*remove=*/false);
 }
 
-std::wstring SettingsStore::settingsFilePath() { return SettingsFilePath(locations_); }
+std::wstring SettingsStore::settingsFilePath() {
+    return SettingsFilePath(locations_);
+}
 
-std::wstring SettingsStore::programFolder() { return ProgramFolder(locations_); }
+std::wstring SettingsStore::programFolder() {
+    return ProgramFolder(locations_);
+}
 
-ProgramOptions SettingsStore::loadOptions(const std::wstring& path) { return LoadOptions(file(path), registry_); }
+ProgramOptions SettingsStore::loadOptions(const std::wstring& path) {
+    return LoadOptions(file(path), registry_);
+}
 
 bool SettingsStore::saveOptions(const std::wstring& path, const ProgramOptions& options) {
     SettingsFile settings = file(path);
     return SaveOptions(settings, options, registry_, locations_.programPath());
 }
 
-std::wstring SettingsStore::productVersion() { return ProductVersion(registry_); }
+std::wstring SettingsStore::productVersion() {
+    return ProductVersion(registry_);
+}
 
 }  // namespace orbilux

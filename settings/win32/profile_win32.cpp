@@ -17,8 +17,8 @@ constexpr DWORD MaxValueLength = 1 << 20;
 void CreateUnicodeFileIfMissing(const std::wstring& file) {
     // CREATE_NEW: an existing file is never touched. Any failure here (the
     // folder is missing, access denied) shows again in the write itself.
-    UniqueHandle handle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
+    UniqueHandle handle(
+        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle) return;
     static const BYTE byteOrderMark[2] = {0xFF, 0xFE};
     DWORD written = 0;
@@ -32,8 +32,8 @@ std::wstring Win32Profile::readString(const std::wstring& file, const std::wstri
     std::vector<wchar_t> buffer(256);
     for (;;) {
         const DWORD size = static_cast<DWORD>(buffer.size());
-        const DWORD length = GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
-                                                      size, file.c_str());
+        const DWORD length =
+            GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(), size, file.c_str());
         // A value that fills the buffer to the last character may have been
         // cut: read again with more room.
         if (length + 1 < size || size >= MaxValueLength) return std::wstring(buffer.data(), length);

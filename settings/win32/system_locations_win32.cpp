@@ -1,7 +1,7 @@
 #include "settings/win32/system_locations_win32.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "platform/win32/win32_error.h"
 

@@ -25,9 +25,9 @@ public:
 
     std::optional<std::wstring> documents = std::wstring(L"C:\\Users\\ann\\Documents");
     std::wstring program = L"C:\\Program Files\\Orbilux\\Orbilux.exe";
-    bool failCreate = false;             // folders can't be created
-    std::set<std::wstring> folders;      // folded paths of folders that exist
-    std::vector<std::wstring> ensured;   // every ensureFolder call, in order
+    bool failCreate = false;            // folders can't be created
+    std::set<std::wstring> folders;     // folded paths of folders that exist
+    std::vector<std::wstring> ensured;  // every ensureFolder call, in order
 };
 
 }  // namespace orbilux::test

@@ -41,13 +41,14 @@ private:
 };
 
 inline std::optional<std::vector<unsigned char>> ReadBytes(const std::wstring& file) {
-    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                0, nullptr);
+    HANDLE handle =
+        CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
     std::vector<unsigned char> bytes;
     unsigned char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.insert(bytes.end(), buffer, buffer + read);
+    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.insert(bytes.end(), buffer, buffer + read);
     CloseHandle(handle);
     return bytes;
 }
@@ -61,7 +62,9 @@ inline bool WriteBytes(const std::wstring& file, const std::vector<unsigned char
     return ok;
 }
 
-inline bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+inline bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // The real "Orbilux" Run value: remembered on construction, restored (or
 // removed) on destruction.

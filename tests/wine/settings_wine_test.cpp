@@ -192,16 +192,6 @@ TEST_F(SettingsWine, ASettingsFolderBlockedByAFileMakesTheWriteFail) {
     EXPECT_EQ(store.loadOptions(path), ProgramOptions{});
 }
 
-TEST_F(SettingsWine, TheSettingsFolderIsCreatedInAMovedDocumentsFolder) {
-    ScratchDocuments locations(scratch_.path() + L"\\");
-    SettingsStore store(profile_, registry_, locations);
-    const std::wstring path = store.settingsFilePath();
-    EXPECT_EQ(path, scratch_.path() + L"\\Orbilux\\Settings.ini");
-    EXPECT_TRUE(GetFileAttributesW((scratch_ / L"Orbilux").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    store.saveOptions(path, Changed());
-    EXPECT_EQ(store.loadOptions(path), Changed());
-}
-
 TEST_F(SettingsWine, TheRunValueHoldsTheQuotedProgramPathAndIsRemoved) {
     const std::wstring file = scratch_ / L"Settings.ini";
     const std::wstring program = locations_.programPath();

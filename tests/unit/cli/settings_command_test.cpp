@@ -67,11 +67,5 @@ TEST_F(SettingsCommandTest, RejectsArguments) {
     EXPECT_TRUE(out_.empty());
 }
 
-TEST(SettingsJson, EscapesThePath) {
-    const std::string json = SettingsJson(L"C:\\a \"b\"\\Settings.ini", ProgramOptions{});
-    const std::string start = "{\"path\": \"C:\\\\a \\\"b\\\"\\\\Settings.ini\", \"RunAtStartup\": false";
-    EXPECT_EQ(json.substr(0, start.size()), start);
-}
-
 }  // namespace
 }  // namespace orbilux::cli

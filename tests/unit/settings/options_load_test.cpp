@@ -95,14 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
 // The profile functions strip blanks and quotes, and match names without case.
 INSTANTIATE_TEST_SUITE_P(
     AsTheProfileFunctionsRead, OptionsKeyTest,
-    ::testing::Values(
-        KeyCase{L"options", L"TRANSPARENCY", L"17", With([](ProgramOptions& o) { o.Transparency = 17; })},
-        KeyCase{L"Options", L"Hue", L"  45  ", With([](ProgramOptions& o) { o.Hue = 45; })},
-        KeyCase{L"Options", L"Hue", L"\"45\"", With([](ProgramOptions& o) { o.Hue = 45; })},
-        KeyCase{L"OPTIONS", L"minimize on tray", L"1", With([](ProgramOptions& o) { o.MinimizeOnTray = true; })},
-        // Right key, wrong section: not an option.
-        KeyCase{L"Settings", L"Transparency", L"17", ProgramOptions{}},
-        KeyCase{L"Form", L"Auto blend", L"0", ProgramOptions{}}));
+    ::testing::Values(KeyCase{L"options", L"TRANSPARENCY", L"17", With([](ProgramOptions& o) { o.Transparency = 17; })},
+                      KeyCase{L"Options", L"Hue", L"  45  ", With([](ProgramOptions& o) { o.Hue = 45; })},
+                      KeyCase{L"Options", L"Hue", L"\"45\"", With([](ProgramOptions& o) { o.Hue = 45; })},
+                      KeyCase{L"OPTIONS", L"minimize on tray", L"1",
+                              With([](ProgramOptions& o) { o.MinimizeOnTray = true; })},
+                      // Right key, wrong section: not an option.
+                      KeyCase{L"Settings", L"Transparency", L"17", ProgramOptions{}},
+                      KeyCase{L"Form", L"Auto blend", L"0", ProgramOptions{}}));
 
 // Out of range: brought to the nearest end of the option's range.
 INSTANTIATE_TEST_SUITE_P(
@@ -115,31 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{L"Options", L"Hue", L"-1", With([](ProgramOptions& o) { o.Hue = 0; })},
         KeyCase{L"Options", L"Saturation", L"101", With([](ProgramOptions& o) { o.Saturation = 100; })},
         KeyCase{L"Options", L"Saturation", L"-2147483648", With([](ProgramOptions& o) { o.Saturation = -100; })}));
-
-TEST_F(OptionsLoadTest, AFullFileFillsEveryField) {
-    const std::pair<const wchar_t*, const wchar_t*> values[] = {
-        {L"Minimize on Tray", L"1"},
-        {L"Load last shape used", L"1"},
-        {L"Save on startup", L"1"},
-        {L"Show confirmation dialog when saving", L"0"},
-        {L"Show confirmation dialog when loading", L"0"},
-        {L"Auto blend", L"0"},
-        {L"Transparency", L"128"},
-        {L"Hue", L"180"},
-        {L"Saturation", L"-50"},
-    };
-    for (const auto& [key, text] : values) profile_.put(File, L"Options", key, text);
-    const ProgramOptions options = load();
-    EXPECT_TRUE(options.MinimizeOnTray);
-    EXPECT_TRUE(options.LoadLastShape);
-    EXPECT_TRUE(options.SaveOnStartup);
-    EXPECT_FALSE(options.ConfirmSave);
-    EXPECT_FALSE(options.ConfirmLoad);
-    EXPECT_FALSE(options.AutoBlend);
-    EXPECT_EQ(options.Transparency, 128);
-    EXPECT_EQ(options.Hue, 180);
-    EXPECT_EQ(options.Saturation, -50);
-}
 
 TEST_F(OptionsLoadTest, ReadsFromTheFileItIsGivenOnly) {
     profile_.put(L"C:\\Program Files\\Orbilux\\Setting.ini", L"Options", L"Hue", L"100");

@@ -21,17 +21,18 @@ TEST_P(ProductVersionTest, ShowsAFullVersionTextOnly) {
     EXPECT_EQ(ProductVersion(registry), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProductVersionTest,
-    ::testing::Values(VersionCase{nullptr, L"0.9"}, VersionCase{L"", L"0.9"}, VersionCase{L"1.0", L"0.9"},
-                      VersionCase{L"1.2.3.", L"0.9"} /* 6 characters */, VersionCase{L"1.2.3.4", L"1.2.3.4"},
-                      VersionCase{L"0.9.1.5", L"0.9.1.5"}, VersionCase{L"1.10.0.22", L"1.10.0.22"},
-                      VersionCase{L"0.9.0.0 beta", L"0.9.0.0 beta"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ProductVersionTest,
+                         ::testing::Values(VersionCase{nullptr, L"0.9"}, VersionCase{L"", L"0.9"},
+                                           VersionCase{L"1.0", L"0.9"},
+                                           VersionCase{L"1.2.3.", L"0.9"} /* 6 characters */,
+                                           VersionCase{L"1.2.3.4", L"1.2.3.4"}, VersionCase{L"0.9.1.5", L"0.9.1.5"},
+                                           VersionCase{L"1.10.0.22", L"1.10.0.22"},
+                                           VersionCase{L"0.9.0.0 beta", L"0.9.0.0 beta"}));
 
 TEST(ProductVersion, AValueOfAnotherTypeIsUnreadable) {
     test::FakeRegistry registry;
-    registry.put(Key, L"Version", uint32_t(RegistryType::Binary), {'1', 0, '.', 0, '2', 0, '.', 0, '3', 0, '.', 0,
-                                                                   '4', 0, 0, 0});
+    registry.put(Key, L"Version", uint32_t(RegistryType::Binary),
+                 {'1', 0, '.', 0, '2', 0, '.', 0, '3', 0, '.', 0, '4', 0, 0, 0});
     EXPECT_EQ(ProductVersion(registry), L"0.9");
 }
 

@@ -31,7 +31,8 @@ TEST_F(SettingsFileTest, MissingKeysGiveTheirDefaults) {
 
 TEST_F(SettingsFileTest, TheShapeStateIsPresentWhenSWidthReadsAsAnythingButMinusOne) {
     const std::pair<const wchar_t*, bool> cases[] = {
-        {L"5", true}, {L"0", true}, {L"-2", true}, {L"$FFFFFFFF", false}, {L"-1", false}, {L"wide", false}, {L"", false},
+        {L"5", true},   {L"0", true},     {L"-2", true}, {L"$FFFFFFFF", false},
+        {L"-1", false}, {L"wide", false}, {L"", false},
     };
     for (const auto& [text, present] : cases) {
         profile_.put(Path, L"Settings", L"SWidth", text);

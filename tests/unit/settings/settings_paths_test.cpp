@@ -38,7 +38,8 @@ TEST(SettingsFilePath, ADocumentsFolderAtADriveRootGetsNoDoubleDelimiter) {
 }
 
 TEST(SettingsFilePath, NoDocumentsFolderMeansSettingIniBesideTheProgram) {
-    for (const std::optional<std::wstring>& documents : {std::optional<std::wstring>(), std::optional<std::wstring>(L"")}) {
+    for (const std::optional<std::wstring>& documents :
+         {std::optional<std::wstring>(), std::optional<std::wstring>(L"")}) {
         test::FakeLocations locations;
         locations.documents = documents;
         EXPECT_EQ(SettingsFilePath(locations), L"C:\\Program Files\\Orbilux\\Setting.ini");

@@ -124,14 +124,5 @@ TEST_F(StartWithWindowsTest, RunValuePresentRemovesOnlyWhenAsked) {
     EXPECT_FALSE(RunValuePresent(registry_, RunValueName, /*remove=*/true));
 }
 
-TEST_F(StartWithWindowsTest, WriteRunValueQuotesThePathAsItIs) {
-    const std::wstring paths[] = {L"C:\\Orbilux.exe", L"C:\\Program Files (x86)\\Orbilux\\Orbilux.exe",
-                                  L"D:\\\u0414\u043E\u043A\u0443\u043C\u0435\u043D\u0442\u044B\\Orbilux.exe"};
-    for (const std::wstring& path : paths) {
-        EXPECT_TRUE(WriteRunValue(registry_, L"Orbilux", path));
-        EXPECT_EQ(runValue(), L"\"" + path + L"\"");
-    }
-}
-
 }  // namespace
 }  // namespace orbilux
