@@ -1,0 +1,207 @@
+#include "desktop/layout_store.h"
+
+#include <algorithm>
+
+#include "desktop/desktop_messages.h"
+#include "desktop/layout_header.h"
+#include "desktop/layout_id.h"
+#include "desktop/layout_matching.h"
+
+namespace orbilux {
+
+const char* LayoutStatusText(LayoutStatus status) {
+    switch (status) {
+        case LayoutStatus::Done: return "done";
+        case LayoutStatus::NoDesktop: return "no desktop list view";
+        case LayoutStatus::NoShellProcess: return "the desktop list view has no owning process";
+        case LayoutStatus::DesktopChanged: return "the desktop went away while its icons were read";
+        case LayoutStatus::InvalidId: return "not a usable layout id";
+        case LayoutStatus::NoSuchLayout: return "no such layout";
+        case LayoutStatus::HeaderUnreadable: return "the layout's header is not text";
+        case LayoutStatus::RegistryFailed: return "a registry key or value could not be written";
+    }
+    return "unknown";
+}
+
+LayoutStore::LayoutStore(const LayoutStorePorts& ports, std::wstring registryRoot)
+    : ports_(ports), root_(std::move(registryRoot)) {}
+
+std::wstring LayoutStore::headerKeyPath() const { return root_ + L"\\Saves"; }
+
+std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const { return root_ + L"\\Icons\\" + id; }
+
+std::wstring LayoutStore::NewLayoutId() { return LayoutIdFromSeed(ports_.ticks.highResolutionTicks()); }
+
+std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
+    DesktopOpenResult result = DesktopOpenResult::Opened;
+    std::unique_ptr<DesktopSession> session = ports_.desktop.open(result);
+    if (session) {
+        status = LayoutStatus::Done;
+    } else if (result == DesktopOpenResult::NoListView) {
+        ports_.notifier.showMessage(NoDesktopMessage);
+        ports_.notifier.requestQuit();
+        status = LayoutStatus::NoDesktop;
+    } else {
+        status = LayoutStatus::NoShellProcess;
+    }
+    return session;
+}
+
+LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring& description) {
+    if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
+    LayoutStatus opened = LayoutStatus::Done;
+    std::unique_ptr<DesktopSession> session = openDesktop(opened);
+    if (!session) return {opened};
+
+    // Everything is read before anything is deleted: a shell that can't be
+    // read (queryItem throws) or went away meanwhile must not cost the user
+    // the layout this save was meant to replace.
+    const int32_t count = std::max(session->itemCount(), int32_t(0));
+    std::vector<DesktopItem> items;
+    for (int32_t i = 0; i < count; ++i) items.push_back(session->queryItem(i));
+    if (!session->stillThere()) return {LayoutStatus::DesktopChanged, 0, count};
+    session.reset();
+
+    LayoutOutcome outcome{LayoutStatus::Done, 0, count};
+    const std::wstring iconPath = iconKeyPath(id);
+    ports_.registry.deleteKeyTree(iconPath);  // missing when the id is new
+    std::unique_ptr<RegistryKey> iconKey = ports_.registry.openKey(iconPath, true);
+    if (!iconKey) outcome.status = LayoutStatus::RegistryFailed;
+
+    if (std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), true)) {
+        const ScreenSize screen = ports_.screen.primaryScreenSize();
+        const std::wstring header =
+            ComposeHeader(FormatSavedAtText(ports_.clock.localNow(), ports_.locale.userLocale()), description,
+                          screen.width, screen.height, count);
+        if (!headerKey->writeString(id, header)) outcome.status = LayoutStatus::RegistryFailed;
+    } else {
+        outcome.status = LayoutStatus::RegistryFailed;
+    }
+
+    if (iconKey) {
+        for (int32_t i = 0; i < count; ++i) {
+            const DesktopItem& item = items[static_cast<std::size_t>(i)];
+            if (iconKey->writeBinary(IconValueName(i, item.text), IconValueData(item.x, item.y)))
+                ++outcome.icons;
+            else
+                outcome.status = LayoutStatus::RegistryFailed;
+        }
+    }
+    return outcome;
+}
+
+std::vector<std::wstring> LayoutStore::ListLayoutIds() {
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), false);
+    if (!headerKey) return {};
+    return headerKey->valueNames();
+}
+
+bool LayoutStore::readInfo(RegistryKey& headerKey, const std::wstring& id, const LocaleSettings& locale,
+                           LayoutInfo& info) {
+    // An empty name is the key's default value, never a layout's header.
+    if (id.empty() || !headerKey.hasValue(id)) return false;
+    const std::optional<std::wstring> text = headerKey.readString(id);
+    info = text ? ParseHeader(id, *text, locale) : UnreadableLayoutInfo(id);
+    return true;
+}
+
+bool LayoutStore::ReadLayoutInfo(const std::wstring& id, LayoutInfo& info) {
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), false);
+    if (!headerKey) return false;
+    return readInfo(*headerKey, id, ports_.locale.userLocale(), info);
+}
+
+bool LayoutStore::FindNewestLayout(LayoutInfo& newest) {
+    newest.id.clear();
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), false);
+    if (!headerKey) return false;
+    const LocaleSettings locale = ports_.locale.userLocale();
+    double best = 0.0;
+    bool found = false;
+    for (const std::wstring& id : headerKey->valueNames()) {
+        LayoutInfo scratch;
+        if (!readInfo(*headerKey, id, locale, scratch)) continue;  // gone since it was listed
+        if (scratch.savedAt > best) {
+            best = scratch.savedAt;
+            newest = scratch;
+            found = true;
+        }
+    }
+    return found;
+}
+
+LayoutOutcome LayoutStore::RestoreLayout(const std::wstring& id) {
+    if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
+    LayoutStatus opened = LayoutStatus::Done;
+    std::unique_ptr<DesktopSession> session = openDesktop(opened);
+    if (!session) return {opened};
+    const int32_t count = std::max(session->itemCount(), int32_t(0));
+
+    std::vector<StoredIconPosition> stored;
+    {
+        std::unique_ptr<RegistryKey> iconKey = ports_.registry.openKey(iconKeyPath(id), false);
+        if (!iconKey) return {LayoutStatus::NoSuchLayout, 0, count};
+        stored = StoredPositions(iconKey->values());
+    }
+
+    // Matching goes by the icons' names, so every current name is read
+    // before anything moves.
+    std::vector<std::wstring> texts;
+    for (int32_t i = 0; i < count; ++i) texts.push_back(session->queryItem(i).text);
+    if (!session->stillThere()) return {LayoutStatus::DesktopChanged, 0, count};
+    const std::vector<IconPlacement> placements = MatchSavedPositions(stored, texts);
+
+    // With auto-arrange on the list view would put every moved icon back in
+    // its grid, so it is off while the positions are set.
+    const uint32_t style = session->style();
+    if (style & AutoArrangeStyle) session->setStyle(style & ~AutoArrangeStyle);
+    try {
+        for (const IconPlacement& p : placements) session->setItemPosition(p.index, p.x, p.y);
+    } catch (...) {
+        // Leave the user's auto-arrange setting as it was even so; the
+        // original error is the one worth reporting.
+        try {
+            session->setStyle(style);
+        } catch (...) {
+        }
+        throw;
+    }
+    session->setStyle(style);
+    return {LayoutStatus::Done, static_cast<int32_t>(placements.size()), count};
+}
+
+LayoutOutcome LayoutStore::DeleteLayout(const std::wstring& id) {
+    if (id.empty()) return {LayoutStatus::InvalidId};
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), true);
+    if (!headerKey) return {LayoutStatus::RegistryFailed};
+    bool found = false, failed = false;
+    if (headerKey->hasValue(id)) {
+        found = true;
+        failed = !headerKey->deleteValue(id);
+    }
+    headerKey.reset();
+
+    // A foreign header whose name can't be part of a key path has no icon key
+    // of its own; deleting "Icons\" + its name could reach other keys.
+    const std::wstring iconPath = iconKeyPath(id);
+    if (IsUsableLayoutId(id) && ports_.registry.keyExists(iconPath)) {
+        found = true;
+        if (!ports_.registry.deleteKeyTree(iconPath)) failed = true;
+    }
+    const LayoutStatus status =
+        failed ? LayoutStatus::RegistryFailed : found ? LayoutStatus::Done : LayoutStatus::NoSuchLayout;
+    return {status};
+}
+
+LayoutOutcome LayoutStore::SetLayoutDescription(const std::wstring& id, const std::wstring& description) {
+    if (id.empty()) return {LayoutStatus::InvalidId};
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), true);
+    if (!headerKey) return {LayoutStatus::RegistryFailed};
+    if (!headerKey->hasValue(id)) return {LayoutStatus::NoSuchLayout};
+    const std::optional<std::wstring> header = headerKey->readString(id);
+    if (!header) return {LayoutStatus::HeaderUnreadable};
+    if (!headerKey->writeString(id, WithDescription(*header, description))) return {LayoutStatus::RegistryFailed};
+    return {LayoutStatus::Done};
+}
+
+}  // namespace orbilux

@@ -1,0 +1,110 @@
+// An in-memory shell desktop for the layout store's tests: items with texts
+// and positions, the list view's style, and switches for the ways the real
+// shell fails (no list view, no process, a query that throws because the
+// shell went away, a list view that is gone after some queries). Every
+// position and style write is recorded with the style in force at the time.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "desktop/desktop_session.h"
+#include "platform/user_notifier.h"
+
+namespace orbilux::test {
+
+// What a failing shell throws from queryItem / setItemPosition.
+class FakeShellError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class FakeShellDesktop : public DesktopAccess {
+public:
+    struct PositionCall {
+        int32_t index;
+        int32_t x;
+        int32_t y;
+        uint32_t styleThen;  // the list view's style when the position was set
+    };
+
+    std::unique_ptr<DesktopSession> open(DesktopOpenResult& result) override;
+
+    void add(const std::wstring& text, int32_t x, int32_t y) { items.push_back(DesktopItem{text, x, y}); }
+    std::vector<std::wstring> texts() const {
+        std::vector<std::wstring> all;
+        for (const DesktopItem& item : items) all.push_back(item.text);
+        return all;
+    }
+
+    // State.
+    std::vector<DesktopItem> items;
+    uint32_t style = 0;
+
+    // Failure switches.
+    DesktopOpenResult openResult = DesktopOpenResult::Opened;  // anything else: open gives nullptr
+    int32_t throwOnQueryOf = -1;      // queryItem of this index throws FakeShellError
+    int32_t goneAfterQueries = -1;    // after this many queries stillThere() is false
+    int32_t throwOnPositionCall = -1; // the n-th setItemPosition call (from 0) throws
+
+    // Records.
+    int opened = 0;
+    int closed = 0;
+    int queries = 0;
+    std::vector<PositionCall> positionCalls;
+    std::vector<uint32_t> styleWrites;
+};
+
+class FakeShellSession : public DesktopSession {
+public:
+    explicit FakeShellSession(FakeShellDesktop& desktop) : desktop_(desktop) {}
+    ~FakeShellSession() override { ++desktop_.closed; }
+
+    int32_t itemCount() override { return static_cast<int32_t>(desktop_.items.size()); }
+    DesktopItem queryItem(int32_t index) override {
+        ++desktop_.queries;
+        if (index == desktop_.throwOnQueryOf) throw FakeShellError("the shell's memory can't be read");
+        if (index < 0 || std::size_t(index) >= desktop_.items.size()) return DesktopItem{};
+        return desktop_.items[std::size_t(index)];
+    }
+    void setItemPosition(int32_t index, int32_t x, int32_t y) override {
+        if (int32_t(desktop_.positionCalls.size()) == desktop_.throwOnPositionCall)
+            throw FakeShellError("the shell's process went away");
+        desktop_.positionCalls.push_back({index, x, y, desktop_.style});
+        if (index >= 0 && std::size_t(index) < desktop_.items.size()) {
+            desktop_.items[std::size_t(index)].x = x;
+            desktop_.items[std::size_t(index)].y = y;
+        }
+    }
+    uint32_t style() override { return desktop_.style; }
+    void setStyle(uint32_t style) override {
+        desktop_.style = style;
+        desktop_.styleWrites.push_back(style);
+    }
+    bool stillThere() override {
+        return desktop_.goneAfterQueries < 0 || desktop_.queries < desktop_.goneAfterQueries;
+    }
+
+private:
+    FakeShellDesktop& desktop_;
+};
+
+inline std::unique_ptr<DesktopSession> FakeShellDesktop::open(DesktopOpenResult& result) {
+    result = openResult;
+    if (openResult != DesktopOpenResult::Opened) return nullptr;
+    ++opened;
+    return std::make_unique<FakeShellSession>(*this);
+}
+
+class FakeUserNotifier : public UserNotifier {
+public:
+    void showMessage(const std::wstring& text) override { messages.push_back(text); }
+    void requestQuit() override { ++quitRequests; }
+
+    std::vector<std::wstring> messages;
+    int quitRequests = 0;
+};
+
+}  // namespace orbilux::test
