@@ -8,6 +8,7 @@ Command PlanCommand();
 Command PreviewCommand();
 #ifdef _WIN32
 std::vector<Command> DesktopCommands();
+std::vector<Command> LayoutCommands();
 Command SettingsCommand();  // on the real adapters: Windows only
 #endif
 
@@ -19,6 +20,7 @@ const std::vector<Command>& AllCommands() {
         };
 #ifdef _WIN32
         for (Command& command : DesktopCommands()) all.push_back(std::move(command));
+        for (Command& command : LayoutCommands()) all.push_back(std::move(command));
         all.push_back(SettingsCommand());
 #endif
         return all;

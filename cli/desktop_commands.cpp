@@ -80,7 +80,7 @@ Command IconsCommand() {
             DesktopOpenResult result = DesktopOpenResult::Opened;
             auto session = access.open(result);
             if (result == DesktopOpenResult::NoListView) {
-                notifier.showMessage(win32::NoDesktopMessage);
+                notifier.showMessage(NoDesktopMessage);
                 notifier.requestQuit();
                 return int(ExitFailure);
             }

@@ -31,6 +31,11 @@ struct RegistryValue {
     std::wstring name;
     uint32_t type = 0;               // a RegistryType number, or anything else the registry holds
     std::vector<uint8_t> data;       // raw bytes as stored
+
+    friend bool operator==(const RegistryValue& a, const RegistryValue& b) {
+        return a.name == b.name && a.type == b.type && a.data == b.data;
+    }
+    friend bool operator!=(const RegistryValue& a, const RegistryValue& b) { return !(a == b); }
 };
 
 // One open key; closed when the object is destroyed.

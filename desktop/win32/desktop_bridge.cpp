@@ -8,11 +8,6 @@
 
 namespace orbilux::win32 {
 
-const wchar_t* const NoDesktopForCountMessage =
-    L"Cannot handle desktop items. Please restart windows in order to make the program working again.";
-const wchar_t* const NoDesktopMessage =
-    L"Cannot handle desktop items. You have to restart windows in order to make the program working again.";
-
 namespace {
 
 // A shell that doesn't answer within this time is treated as gone.
@@ -48,7 +43,7 @@ LRESULT SendToListView(HWND listView, UINT message, WPARAM wParam, LPARAM lParam
 int32_t DesktopItemCount(UserNotifier& notifier) {
     const HWND listView = FindDesktopListView();
     if (!listView) {
-        notifier.showMessage(NoDesktopForCountMessage);
+        notifier.showMessage(NoDesktopCountMessage);
         notifier.requestQuit();
         return 0;
     }

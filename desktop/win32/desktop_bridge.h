@@ -14,15 +14,13 @@
 #include <cstdint>
 #include <string>
 
+#include "desktop/desktop_messages.h"
 #include "desktop/desktop_session.h"
 #include "desktop/win32/remote_buffer.h"
 #include "engine/shape_types.h"
 #include "platform/user_notifier.h"
 
 namespace orbilux::win32 {
-
-extern const wchar_t* const NoDesktopForCountMessage;  // "... Please restart windows ..."
-extern const wchar_t* const NoDesktopMessage;          // "... You have to restart windows ..."
 
 // Where the item record and its text live in the remote block: the record
 // at the start, the text right after it. Positions are read into the text

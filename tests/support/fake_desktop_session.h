@@ -12,6 +12,7 @@
 
 #include "desktop/desktop_session.h"
 #include "platform/user_notifier.h"
+#include "tests/support/recording_notifier.h"
 
 namespace orbilux::test {
 
@@ -97,14 +98,5 @@ inline std::unique_ptr<DesktopSession> FakeShellDesktop::open(DesktopOpenResult&
     ++opened;
     return std::make_unique<FakeShellSession>(*this);
 }
-
-class FakeUserNotifier : public UserNotifier {
-public:
-    void showMessage(const std::wstring& text) override { messages.push_back(text); }
-    void requestQuit() override { ++quitRequests; }
-
-    std::vector<std::wstring> messages;
-    int quitRequests = 0;
-};
 
 }  // namespace orbilux::test

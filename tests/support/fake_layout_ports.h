@@ -46,7 +46,7 @@ public:
 struct LayoutStoreRig {
     FakeRegistry registry;
     FakeShellDesktop desktop;
-    FakeUserNotifier notifier;
+    RecordingNotifier notifier;
     FixedClock clock;
     FixedLocale locale;
     FixedScreen screen;

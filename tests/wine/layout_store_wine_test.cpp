@@ -53,7 +53,7 @@ protected:
 
     win32::Win32Registry registry;
     test::FakeShellDesktop desktop;
-    test::FakeUserNotifier notifier;
+    test::RecordingNotifier notifier;
     win32::Win32Clock clock;
     win32::Win32LocaleSource locale;
     win32::Win32ScreenMetrics screen;

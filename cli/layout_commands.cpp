@@ -1,0 +1,176 @@
+#include "cli/layout_commands.h"
+
+#include <sstream>
+
+#include "cli/console_notifier.h"
+#include "cli/json_writer.h"
+#include "desktop/layout_date.h"
+#include "platform/text.h"
+
+namespace orbilux::cli {
+
+namespace {
+
+constexpr const wchar_t* QuickSaveDescription = L"No description";
+
+std::string SavedAtText(double savedAt) {
+    const auto iso = SavedAtToIso8601(savedAt);
+    return iso ? *iso : std::string("(no date)");
+}
+
+// A layout command: its body gets the arguments, a store whose messages go to
+// stderr, and the notifier to learn whether the desktop was missing. Errors
+// thrown by the desktop (the shell's process can't be reached) end it with
+// a message and ExitFailure.
+Command LayoutCommand(const std::string& name, const std::string& usage, const std::string& summary,
+                      LayoutStoreFactory makeStore, std::set<std::string> valueOptions, std::set<std::string> flags,
+                      std::vector<std::string> positional,
+                      std::function<int(const Arguments&, LayoutStore&, std::ostream&, std::ostream&)> body) {
+    Command command{name, usage, summary, {}};
+    command.run = [command, makeStore, valueOptions, flags, positional, body](const Args& args, std::ostream& out,
+                                                                                std::ostream& err) {
+        return RunWithUsage(command, err, [&] {
+            const Arguments arguments(args, valueOptions, flags);
+            arguments.expectPositional(positional);
+            ConsoleNotifier notifier(err);
+            LayoutStore store = makeStore(notifier);
+            int status;
+            try {
+                status = body(arguments, store, out, err);
+            } catch (const std::exception& e) {
+                err << "orbiluxctl " << command.name << ": " << e.what() << "\n";
+                return int(ExitFailure);
+            }
+            return notifier.quitRequested() ? int(ExitFailure) : status;
+        });
+    };
+    return command;
+}
+
+// Ok for Done; otherwise the status on stderr (a missing desktop has been
+// reported by the store itself) and ExitFailure.
+int Report(const std::string& command, const std::wstring& id, const LayoutOutcome& outcome, std::ostream& err) {
+    if (outcome.status == LayoutStatus::Done) return ExitOk;
+    if (outcome.status != LayoutStatus::NoDesktop)
+        err << "orbiluxctl " << command << ": layout " << Utf8FromWide(id) << ": " << LayoutStatusText(outcome.status)
+            << "\n";
+    return ExitFailure;
+}
+
+// "newest" names the layout with the latest date; anything else is an id.
+bool ResolveId(LayoutStore& store, const std::string& argument, std::wstring& id, std::ostream& err) {
+    if (argument != "newest") {
+        id = WideFromUtf8(argument);
+        return true;
+    }
+    LayoutInfo newest;
+    if (!store.FindNewestLayout(newest)) {
+        err << "orbiluxctl: there is no saved layout\n";
+        return false;
+    }
+    id = newest.id;
+    return true;
+}
+
+}  // namespace
+
+std::string LayoutJson(const LayoutInfo& info) {
+    const auto iso = SavedAtToIso8601(info.savedAt);
+    std::ostringstream json;
+    json << "{\"id\": " << JsonString(Utf8FromWide(info.id))
+         << ", \"savedAt\": " << (iso ? JsonString(*iso) : std::string("null"))
+         << ", \"description\": " << JsonString(Utf8FromWide(info.description))
+         << ", \"screenWidth\": " << info.screenWidth << ", \"screenHeight\": " << info.screenHeight
+         << ", \"iconCount\": " << info.iconCount << "}";
+    return json.str();
+}
+
+std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
+    std::vector<Command> commands;
+
+    commands.push_back(LayoutCommand(
+        "save", "[--description TEXT] [--id ID] [--json]",
+        "save every desktop icon's position as a layout (a new id unless --id is given)", makeStore,
+        {"description", "id"}, {"json"}, {}, [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+            const std::wstring id = a.has("id") ? WideFromUtf8(a.requiredText("id")) : store.NewLayoutId();
+            const std::wstring description =
+                a.has("description") ? WideFromUtf8(a.requiredText("description")) : QuickSaveDescription;
+            const LayoutOutcome outcome = store.SaveLayout(id, description);
+            if (outcome.status == LayoutStatus::Done || outcome.status == LayoutStatus::RegistryFailed) {
+                if (a.flag("json"))
+                    out << "{\"id\": " << JsonString(Utf8FromWide(id)) << ", \"icons\": " << outcome.icons << "}\n";
+                else
+                    out << Utf8FromWide(id) << "\n";
+            }
+            return Report("save", id, outcome, err);
+        }));
+
+    commands.push_back(LayoutCommand(
+        "list", "[--json]", "list the saved layouts in registry order", makeStore, {}, {"json"}, {},
+        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream&) {
+            std::ostringstream text;
+            if (a.flag("json")) text << "{\"layouts\": [";
+            bool first = true;
+            for (const std::wstring& name : store.ListLayoutIds()) {
+                LayoutInfo info;
+                if (!store.ReadLayoutInfo(name, info)) continue;  // removed meanwhile
+                if (a.flag("json")) {
+                    text << (first ? "" : ", ") << LayoutJson(info);
+                } else {
+                    text << Utf8FromWide(info.id) << "\t" << SavedAtText(info.savedAt) << "\t" << info.screenWidth
+                         << "x" << info.screenHeight << "\t" << info.iconCount << " icons\t"
+                         << Utf8FromWide(info.description) << "\n";
+                }
+                first = false;
+            }
+            if (a.flag("json")) text << "]}\n";
+            out << text.str();
+            return int(ExitOk);
+        }));
+
+    commands.push_back(LayoutCommand(
+        "newest", "[--json]", "show the layout saved last", makeStore, {}, {"json"}, {},
+        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+            LayoutInfo newest;
+            if (!store.FindNewestLayout(newest)) {
+                err << "orbiluxctl newest: there is no saved layout\n";
+                return int(ExitFailure);
+            }
+            if (a.flag("json"))
+                out << LayoutJson(newest) << "\n";
+            else
+                out << Utf8FromWide(newest.id) << "\t" << SavedAtText(newest.savedAt) << "\t"
+                    << Utf8FromWide(newest.description) << "\n";
+            return int(ExitOk);
+        }));
+
+    commands.push_back(LayoutCommand(
+        "restore", "ID|newest", "put every desktop icon back where a layout saved it", makeStore, {}, {}, {"ID"},
+        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+            std::wstring id;
+            if (!ResolveId(store, a.positional()[0], id, err)) return int(ExitFailure);
+            const LayoutOutcome outcome = store.RestoreLayout(id);
+            if (outcome.status == LayoutStatus::Done)
+                out << "restored " << Utf8FromWide(id) << ": " << outcome.icons << " of " << outcome.desktopItems
+                    << " icons moved\n";
+            return Report("restore", id, outcome, err);
+        }));
+
+    commands.push_back(LayoutCommand(
+        "delete", "ID", "delete a saved layout", makeStore, {}, {}, {"ID"},
+        [](const Arguments& a, LayoutStore& store, std::ostream&, std::ostream& err) {
+            const std::wstring id = WideFromUtf8(a.positional()[0]);
+            return Report("delete", id, store.DeleteLayout(id), err);
+        }));
+
+    commands.push_back(LayoutCommand(
+        "describe", "ID TEXT", "change a saved layout's description", makeStore, {}, {}, {"ID", "TEXT"},
+        [](const Arguments& a, LayoutStore& store, std::ostream&, std::ostream& err) {
+            const std::wstring id = WideFromUtf8(a.positional()[0]);
+            return Report("describe", id, store.SetLayoutDescription(id, WideFromUtf8(a.positional()[1])), err);
+        }));
+
+    return commands;
+}
+
+}  // namespace orbilux::cli
