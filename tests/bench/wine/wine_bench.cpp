@@ -1,0 +1,129 @@
+// Measurements under Wine (scripts/bench.sh runs this): what the bridge and
+// the layout store cost against a real list view in another process.
+//   - applying 500 targets: wall time, and messages the list view received per icon;
+//   - saving and restoring 1,000 icons: wall time, list-view messages and
+//     registry calls per icon.
+// Prints one line per figure; nothing here is a pass/fail test.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "desktop/layout_store.h"
+#include "desktop/win32/desktop_bridge.h"
+#include "desktop/win32/layout_ports_win32.h"
+#include "desktop/win32/win32_desktop.h"
+#include "platform/win32/registry_win32.h"
+#include "tests/support/recording_notifier.h"
+#include "tests/support/recording_registry.h"
+#include "tools/standin-desktop/standin_client.h"
+
+using namespace orbilux;
+
+namespace {
+
+std::wstring BinaryFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+double Milliseconds(const std::function<void()>& work) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    work();
+    QueryPerformanceCounter(&end);
+    return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void BenchApply(bool autoArrange) {
+    constexpr int Icons = 500;
+    standin::LaunchOptions options;
+    options.icons = Icons;
+    options.autoArrange = autoArrange;
+    standin::StandInDesktop desktop(BinaryFolder(), options);
+    test::RecordingNotifier notifier;
+    std::vector<double> times;
+    for (int round = 0; round < 7; ++round) {
+        IconTargets targets;
+        for (int i = 0; i < Icons; ++i) targets.push_back({(i * 37 + round * 11) % 1200, (i * 53) % 900, i});
+        desktop.resetCounters();
+        times.push_back(Milliseconds([&] { win32::ApplyIconTargets(notifier, targets); }));
+    }
+    const standin::Report report = desktop.report();  // the last round's messages
+    std::size_t styleChanges = 0;
+    for (const std::string& event : report.events) styleChanges += event.rfind("style", 0) == 0;
+    std::printf("apply %d targets (auto-arrange %s): median %.1f ms, %.2f list-view messages + %.3f style changes "
+                "per icon\n",
+                Icons, autoArrange ? "on" : "off", Median(times), double(report.receivedTotal()) / Icons,
+                double(styleChanges) / Icons);
+}
+
+void BenchLayouts() {
+    constexpr int Icons = 1000;
+    standin::LaunchOptions options;
+    options.icons = Icons;
+    standin::StandInDesktop desktop(BinaryFolder(), options);
+
+    win32::Win32Registry realRegistry;
+    test::RecordingRegistry registry(realRegistry);
+    win32::Win32DesktopAccess access;
+    test::RecordingNotifier notifier;
+    win32::Win32Clock clock;
+    win32::Win32LocaleSource locale;
+    win32::Win32ScreenMetrics screen;
+    win32::Win32TickSource ticks;
+    const std::wstring root = L"Software\\OrbiluxBench";
+    LayoutStore store(LayoutStorePorts{registry, access, notifier, clock, locale, screen, ticks}, root);
+
+    std::vector<double> saveTimes, restoreTimes;
+    int saveCalls = 0, restoreCalls = 0;
+    uint64_t saveMessages = 0, restoreMessages = 0;
+    for (int round = 0; round < 5; ++round) {
+        desktop.resetCounters();
+        const int before = registry.calls();
+        saveTimes.push_back(Milliseconds([&] { store.SaveLayout(L"00000001", L"bench"); }));
+        saveCalls = registry.calls() - before;
+        saveMessages = desktop.report().receivedTotal();
+
+        // Move every icon away first, so the restore really moves them.
+        IconTargets away;
+        for (int i = 0; i < Icons; ++i) away.push_back({(i * 41 + round) % 1200, (i * 29) % 900, i});
+        win32::ApplyIconTargets(notifier, away);
+        desktop.resetCounters();
+        const int beforeRestore = registry.calls();
+        restoreTimes.push_back(Milliseconds([&] { store.RestoreLayout(L"00000001"); }));
+        restoreCalls = registry.calls() - beforeRestore;
+        restoreMessages = desktop.report().receivedTotal();
+    }
+    realRegistry.deleteKeyTree(root);
+    std::printf("save %d icons: median %.1f ms, %.2f list-view messages and %.3f registry calls per icon\n", Icons,
+                Median(saveTimes), double(saveMessages) / Icons, double(saveCalls) / Icons);
+    std::printf("restore %d icons: median %.1f ms, %.2f list-view messages and %.3f registry calls per icon\n", Icons,
+                Median(restoreTimes), double(restoreMessages) / Icons, double(restoreCalls) / Icons);
+}
+
+}  // namespace
+
+int main() {
+    try {
+        BenchApply(false);
+        BenchApply(true);
+        BenchLayouts();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "wine bench: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
