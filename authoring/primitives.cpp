@@ -50,25 +50,39 @@ Polyline ArcCurve(Vec2 centre, double rx, double ry, double fromDegrees, double 
     return line;
 }
 
-Polyline RoundCorners(const std::vector<Vec2>& corners, double radius) {
-    const std::size_t n = corners.size();
-    if (n < 3 || radius <= 0) return Polyline{corners, true};
-    Polyline line;
-    line.closed = true;
+Polyline RoundCorners(const std::vector<Vec2>& corners, double radius) { return RoundCorners(Polyline{corners, true}, radius); }
+
+Polyline RoundCorners(const Polyline& line, double radius) {
+    const std::size_t n = line.points.size();
+    if (n < 3 || radius <= 0) return line;
+    Polyline out;
+    out.closed = line.closed;
+    const std::vector<Vec2>& pts = line.points;
     for (std::size_t i = 0; i < n; ++i) {
-        const Vec2 prev = corners[(i + n - 1) % n], at = corners[i], next = corners[(i + 1) % n];
-        const Vec2 u = (prev - at) * (1 / Length(prev - at)), v = (next - at) * (1 / Length(next - at));
+        const Vec2 at = pts[i];
+        if (!line.closed && (i == 0 || i + 1 == n)) {
+            out.points.push_back(at);  // the ends of an open line stay where they are
+            continue;
+        }
+        const Vec2 prev = pts[(i + n - 1) % n], next = pts[(i + 1) % n];
+        const double lp = Length(prev - at), ln = Length(next - at);
+        if (lp <= 0 || ln <= 0) {
+            out.points.push_back(at);
+            continue;
+        }
+        const Vec2 u = (prev - at) * (1 / lp), v = (next - at) * (1 / ln);
         const double cosAngle = std::clamp(u.x * v.x + u.y * v.y, -1.0, 1.0);
         const double half = std::acos(cosAngle) / 2;  // half the corner's opening angle
-        if (half <= 1e-6 || half >= Pi / 2 - 1e-6) {
-            line.points.push_back(at);
+        // Nearly straight runs (such as flattened curves) are left alone.
+        if (half <= 1e-6 || half >= Pi / 2 - Pi / 72) {
+            out.points.push_back(at);
             continue;
         }
         // The arc touches both edges at `cut` from the corner; never more
         // than just under half of either edge.
         double r = radius;
         double cut = r / std::tan(half);
-        const double room = 0.49 * std::min(Length(prev - at), Length(next - at));
+        const double room = 0.49 * std::min(lp, ln);
         if (cut > room) {
             cut = room;
             r = cut * std::tan(half);
@@ -76,15 +90,61 @@ Polyline RoundCorners(const std::vector<Vec2>& corners, double radius) {
         const Vec2 a = at + u * cut, b = at + v * cut;
         const Vec2 bisector = (u + v) * (1 / Length(u + v));
         const Vec2 centre = at + bisector * (r / std::sin(half));
-        double start = std::atan2(a.y - centre.y, a.x - centre.x);
-        double end = std::atan2(b.y - centre.y, b.x - centre.x);
-        double sweep = end - start;
+        const double start = std::atan2(a.y - centre.y, a.x - centre.x);
+        double sweep = std::atan2(b.y - centre.y, b.x - centre.x) - start;
         while (sweep > Pi) sweep -= 2 * Pi;
         while (sweep < -Pi) sweep += 2 * Pi;
         const int steps = std::max(4, static_cast<int>(std::fabs(sweep) / (2 * Pi) * Samples));
         for (int s = 0; s <= steps; ++s) {
             const double t = start + sweep * s / steps;
-            line.points.push_back({centre.x + r * std::cos(t), centre.y + r * std::sin(t)});
+            out.points.push_back({centre.x + r * std::cos(t), centre.y + r * std::sin(t)});
+        }
+    }
+    return out;
+}
+
+Polyline CrescentCurve(Vec2 centre, double radius, double fromDegrees, double toDegrees, double tipWidth,
+                       double middleWidth) {
+    if (!(tipWidth > 0 && middleWidth >= tipWidth && middleWidth < 2 * radius))
+        throw AuthoringError("a crescent needs 0 < tip width <= middle width < its diameter");
+    const double span = toDegrees - fromDegrees;
+    const int n = std::max(64, static_cast<int>(std::fabs(span) / 360.0 * Samples));
+    auto width = [&](double f) { return tipWidth + (middleWidth - tipWidth) * std::sin(Pi * f); };
+    Polyline line;
+    line.closed = true;
+    // Outer edge forward, a round tip, inner edge back, a round tip.
+    for (int i = 0; i <= n; ++i) {
+        const double f = double(i) / n, r = radius + width(f) / 2;
+        line.points.push_back(OnEllipse(centre, r, r, fromDegrees + span * f));
+    }
+    // A half circle from the outer edge round the far side of the tip to
+    // the inner edge (`forward` is the way the outer edge was travelling).
+    auto tip = [&](double degrees, double forward) {
+        const Vec2 mid = OnEllipse(centre, radius, radius, degrees);
+        const Vec2 outward = (mid - centre) * (1 / radius);
+        const double t = Radians(degrees);
+        const Vec2 travel = Vec2{std::cos(t), std::sin(t)} * forward;
+        for (int s = 1; s < 48; ++s) {
+            const double a = Pi * s / 48;
+            line.points.push_back(mid + outward * (tipWidth / 2 * std::cos(a)) + travel * (tipWidth / 2 * std::sin(a)));
+        }
+    };
+    const double direction = span > 0 ? 1 : -1;
+    tip(toDegrees, direction);
+    for (int i = n; i >= 0; --i) {
+        const double f = double(i) / n, r = radius - width(f) / 2;
+        line.points.push_back(OnEllipse(centre, r, r, fromDegrees + span * f));
+    }
+    // At the start the inner edge comes back: its way is the opposite, and
+    // the half circle runs from the inner edge to the outer one.
+    {
+        const Vec2 mid = OnEllipse(centre, radius, radius, fromDegrees);
+        const Vec2 outward = (mid - centre) * (1 / radius);
+        const double t = Radians(fromDegrees);
+        const Vec2 back = Vec2{std::cos(t), std::sin(t)} * -direction;
+        for (int s = 1; s < 48; ++s) {
+            const double a = Pi * s / 48;
+            line.points.push_back(mid - outward * (tipWidth / 2 * std::cos(a)) + back * (tipWidth / 2 * std::sin(a)));
         }
     }
     return line;
@@ -141,6 +201,19 @@ Polyline RoseCurve(Vec2 centre, double radius, int k) {
         const double t = span * i / n;
         const double r = radius * std::cos(k * t);
         line.points.push_back({centre.x + r * std::sin(t), centre.y - r * std::cos(t)});
+    }
+    return line;
+}
+
+Polyline WaveCurve(Vec2 centre, double radius, double amplitude, int lobes) {
+    if (lobes < 1 || lobes > 1000) throw AuthoringError("a wave needs 1 to 1000 lobes");
+    Polyline line;
+    line.closed = true;
+    const int n = Samples * std::max(1, lobes / 4);
+    for (int i = 0; i < n; ++i) {
+        const double t = 360.0 * i / n;
+        const double r = radius + amplitude * std::cos(Radians(lobes * t));
+        line.points.push_back(OnEllipse(centre, r, r, t));
     }
     return line;
 }

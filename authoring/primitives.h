@@ -33,8 +33,19 @@ Polyline HeartCurve(Vec2 centre, double width, double height);
 // Lemniscate of Bernoulli (a figure of eight lying down) scaled to width x height.
 Polyline LemniscateCurve(Vec2 centre, double width, double height);
 
-// Rounds the corners of a closed polygon with arcs of `radius` (limited so
-// that neighbouring arcs never overlap).
+// A circle whose radius swings by `amplitude` `lobes` times round,
+// r = radius + amplitude cos(lobes t), with a lobe at the top: petals, gears, suns.
+Polyline WaveCurve(Vec2 centre, double radius, double amplitude, int lobes);
+
+// A crescent along a circle from `fromDegrees` to `toDegrees`: a band
+// `middleWidth` wide in the middle narrowing to `tipWidth` at round tips.
+Polyline CrescentCurve(Vec2 centre, double radius, double fromDegrees, double toDegrees, double tipWidth,
+                       double middleWidth);
+
+// Rounds the corners of a polygon with arcs of `radius` (limited so that
+// neighbouring arcs never overlap). Nearly straight turns, as on flattened
+// curves, are kept; so are the ends of an open line.
 Polyline RoundCorners(const std::vector<Vec2>& corners, double radius);
+Polyline RoundCorners(const Polyline& line, double radius);
 
 }  // namespace orbilux::authoring

@@ -170,6 +170,15 @@ std::vector<Polyline> DrawPrimitive(StatementReader& r) {
         const double radius = r.number("radius");
         return {RoseCurve(centre, radius, r.integer("petal factor", 1, 100))};
     }
+    if (k == "wave") {
+        const double radius = r.number("radius"), amplitude = r.number("amplitude");
+        return {WaveCurve(centre, radius, amplitude, r.integer("lobes", 1, 1000))};
+    }
+    if (k == "crescent") {
+        const double radius = r.number("radius"), from = r.number("start angle"), to = r.number("end angle");
+        const double tip = r.number("tip width");
+        return {CrescentCurve(centre, radius, from, to, tip, r.number("middle width"))};
+    }
     if (k == "heart") {
         const double w = r.number("width");
         return {HeartCurve(centre, w, r.number("height"))};
@@ -194,8 +203,7 @@ std::vector<Polyline> RedrawRounded(const Statement& s, double radius) {
     return {StarCurve(centre, rad, inner, r.integer("points", 2, 1000), radius)};
 }
 
-void Rotate(std::vector<Polyline>& lines, double degrees) {
-    const Vec2 c = BoundsOf(lines).centre();
+void Rotate(std::vector<Polyline>& lines, double degrees, Vec2 c) {
     const Affine map = Affine::Translate(c.x, c.y).after(Affine::Rotate(degrees)).after(Affine::Translate(-c.x, -c.y));
     for (Polyline& l : lines)
         for (Vec2& p : l.points) p = map.apply(p);
@@ -225,19 +233,29 @@ PathSpec ReadPath(const Statement& statement) {
     PathSpec spec;
     spec.sourceLine = statement.line;
     spec.lines = DrawPrimitive(r);
-    std::optional<double> strokeWidth, start;
+    bool hasPivot = false;
+    Vec2 pivot;
+    if (r.keyword() != "svg") {
+        StatementReader centreReader(statement);
+        pivot = Vec2{centreReader.number("centre x"), centreReader.number("centre y")};
+        hasPivot = true;
+    }
+    // Options are read in any order but applied in a fixed one: corners,
+    // fitting, rotation, stroke, then direction and start.
+    std::optional<double> corner, rotation, strokeWidth, start;
+    std::optional<Box> fitBox;
     bool reverse = false;
     while (r.more()) {
         const std::string option = r.word();
-        if (option == "round" && (r.keyword() == "polygon" || r.keyword() == "star")) {
-            spec.lines = RedrawRounded(statement, r.number("corner radius"));
+        if (option == "round") {
+            corner = r.number("corner radius");
         } else if (option == "rotate") {
-            Rotate(spec.lines, r.number("rotation"));
+            rotation = r.number("rotation");
         } else if (option == "fit") {
             Box box;
             box.include({r.number("left"), r.number("top")});
             box.include({r.number("right"), r.number("bottom")});
-            Fit(spec.lines, box);
+            fitBox = box;
         } else if (option == "stroke") {
             strokeWidth = r.number("stroke width");
         } else if (option == "reverse") {
@@ -251,6 +269,19 @@ PathSpec ReadPath(const Statement& statement) {
             r.fail("unknown option \"" + option + "\" for " + r.keyword());
         }
     }
+    if (corner) {
+        if (r.keyword() == "polygon" || r.keyword() == "star") {
+            spec.lines = RedrawRounded(statement, *corner);
+        } else {
+            for (Polyline& l : spec.lines) l = RoundCorners(l, *corner);
+        }
+    }
+    if (fitBox) {
+        Fit(spec.lines, *fitBox);
+        hasPivot = false;
+    }
+    // Curves turn about their own centre, path data about the middle of its box.
+    if (rotation) Rotate(spec.lines, *rotation, hasPivot ? pivot : BoundsOf(spec.lines).centre());
     if (strokeWidth) {
         std::vector<Polyline> outlines;
         for (const Polyline& l : spec.lines)
