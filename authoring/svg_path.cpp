@@ -103,8 +103,8 @@ public:
     PathData read() {
         char command = '\0';
         while (!scan_.atEnd()) {
-            const std::size_t at = scan_.position();
             const char next = scan_.peek();
+            const std::size_t at = scan_.position();
             if (IsCommand(next)) {
                 command = scan_.take();
             } else if (command == '\0') {

@@ -4,6 +4,7 @@
 
 namespace orbilux::cli {
 
+Command ImportSvgCommand();
 Command PlanCommand();
 Command PreviewCommand();
 
@@ -11,6 +12,7 @@ const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
         PlanCommand(),
         PreviewCommand(),
+        ImportSvgCommand(),
     };
     return commands;
 }

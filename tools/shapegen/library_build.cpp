@@ -33,6 +33,20 @@ std::vector<fs::path> SourcesUnder(const fs::path& root) {
     return sources;
 }
 
+// Removes the folders under `folder` (not `folder` itself) that hold no
+// file at any depth; returns whether `folder` is left empty.
+bool RemoveEmptyFolders(const fs::path& folder) {
+    std::error_code ec;
+    bool empty = true;
+    std::vector<fs::path> children;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) children.push_back(entry.path());
+    for (const fs::path& child : children) {
+        if (fs::is_directory(child) && RemoveEmptyFolders(child)) fs::remove(child, ec);
+        else empty = false;
+    }
+    return empty;
+}
+
 }  // namespace
 
 int BuildLibrary(const fs::path& sources, const fs::path& output, const authoring::LibraryRules& rules,
@@ -63,6 +77,8 @@ int BuildLibrary(const fs::path& sources, const fs::path& output, const authorin
             if (entry.is_regular_file() && entry.path().extension() == ".shp" &&
                 !written.count(entry.path().lexically_normal()))
                 fs::remove(entry.path());
+    // An empty folder would show up as an empty shape group.
+    RemoveEmptyFolders(output);
     log << written.size() << " shapes written to " << output.u8string() << "\n";
     return failures;
 }
