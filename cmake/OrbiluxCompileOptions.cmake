@@ -20,3 +20,11 @@ if(WIN32)
   # One self-contained executable each: no mingw runtime DLLs to ship.
   target_link_options(orbilux_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
+
+if(ORBILUX_FUZZ)
+  # Coverage for the libraries under test too, not just the fuzz entry points:
+  # without it libFuzzer explores blind.
+  target_compile_options(orbilux_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                   -fno-sanitize-recover=all)
+  target_link_options(orbilux_options INTERFACE -fsanitize=address,undefined)
+endif()
