@@ -41,13 +41,13 @@ LoadedShape Compile(const ShapeSource& source, const LibraryRules& rules) {
                               ? Metric{double(rules.frame.width) / DesignSize, double(rules.frame.height) / DesignSize}
                               : Metric{};
     std::vector<Line> lines;
-    for (const PathSpec& spec : source.paths) {
-        for (const Polyline& polyline : spec.lines) {
+    for (const SourcePath& path : source.paths) {
+        for (const Polyline& polyline : path.lines) {
             const double length = PolylineLength(polyline, metric);
             if (!(length > 0))
-                throw AuthoringError("line " + std::to_string(spec.sourceLine) + ": a path of no length");
-            Line line{polyline, 0, spec.points.has_value()};
-            line.baseCount = spec.points ? *spec.points
+                throw AuthoringError("line " + std::to_string(path.sourceLine) + ": a path of no length");
+            Line line{polyline, 0, path.points.has_value()};
+            line.baseCount = path.points ? *path.points
                                          : std::max(MinPathPoints, std::size_t(std::ceil(length / source.spacing)));
             lines.push_back(std::move(line));
         }

@@ -228,11 +228,11 @@ void StartAt(Polyline& line, double fraction) {
     std::rotate(line.points.begin(), line.points.begin() + std::ptrdiff_t(shift), line.points.end());
 }
 
-PathSpec ReadPath(const Statement& statement) {
+SourcePath ReadPath(const Statement& statement) {
     StatementReader r(statement);
-    PathSpec spec;
-    spec.sourceLine = statement.line;
-    spec.lines = DrawPrimitive(r);
+    SourcePath path;
+    path.sourceLine = statement.line;
+    path.lines = DrawPrimitive(r);
     bool hasPivot = false;
     Vec2 pivot;
     if (r.keyword() != "svg") {
@@ -264,35 +264,35 @@ PathSpec ReadPath(const Statement& statement) {
             start = r.number("start fraction");
             if (*start < 0 || *start >= 1) r.fail("start must be a fraction from 0 to below 1");
         } else if (option == "points") {
-            spec.points = static_cast<std::size_t>(r.integer("points", 16, 1000000));
+            path.points = static_cast<std::size_t>(r.integer("points", 16, 1000000));
         } else {
             r.fail("unknown option \"" + option + "\" for " + r.keyword());
         }
     }
     if (corner) {
         if (r.keyword() == "polygon" || r.keyword() == "star") {
-            spec.lines = RedrawRounded(statement, *corner);
+            path.lines = RedrawRounded(statement, *corner);
         } else {
-            for (Polyline& l : spec.lines) l = RoundCorners(l, *corner);
+            for (Polyline& l : path.lines) l = RoundCorners(l, *corner);
         }
     }
     if (fitBox) {
-        Fit(spec.lines, *fitBox);
+        Fit(path.lines, *fitBox);
         hasPivot = false;
     }
     // Curves turn about their own centre, path data about the middle of its box.
-    if (rotation) Rotate(spec.lines, *rotation, hasPivot ? pivot : BoundsOf(spec.lines).centre());
+    if (rotation) Rotate(path.lines, *rotation, hasPivot ? pivot : BoundsOf(path.lines).centre());
     if (strokeWidth) {
         std::vector<Polyline> outlines;
-        for (const Polyline& l : spec.lines)
+        for (const Polyline& l : path.lines)
             for (Polyline& o : StrokeOutline(l, *strokeWidth)) outlines.push_back(std::move(o));
-        spec.lines = std::move(outlines);
+        path.lines = std::move(outlines);
     }
-    for (Polyline& l : spec.lines) {
+    for (Polyline& l : path.lines) {
         if (reverse) std::reverse(l.points.begin(), l.points.end());
         if (start) StartAt(l, *start);
     }
-    return spec;
+    return path;
 }
 
 }  // namespace

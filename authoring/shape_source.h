@@ -18,14 +18,14 @@
 namespace orbilux::authoring {
 
 // The lines one statement draws, in path order.
-struct PathSpec {
+struct SourcePath {
     std::vector<Polyline> lines;
     std::optional<std::size_t> points;  // exact point count per line, else from the spacing
     int sourceLine = 0;
 };
 
 struct ShapeSource {
-    std::vector<PathSpec> paths;
+    std::vector<SourcePath> paths;
     std::vector<Vec2> extra;
     std::vector<Vec2> fixed;
     std::vector<Vec2> overflow;

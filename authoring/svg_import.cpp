@@ -83,9 +83,9 @@ ImportResult ImportSvg(std::string_view svgText, const ImportOptions& options) {
             source.fixed.push_back(box.centre());
             continue;
         }
-        PathSpec spec;
-        spec.lines.push_back(std::move(p.line));
-        source.paths.push_back(std::move(spec));
+        SourcePath path;
+        path.lines.push_back(std::move(p.line));
+        source.paths.push_back(std::move(path));
     }
     if (source.paths.empty())
         throw AuthoringError("the drawing has no path to spread icons along (only " +

@@ -76,7 +76,7 @@ TEST(ShapeSource_Parse, OptionsChangeDirectionStartAndCount) {
     EXPECT_EQ(plain.points.front(), reversed.points.back());
     const Polyline half = ParseShapeSource("circle 250 250 100 start 0.5").paths[0].lines[0];
     EXPECT_NEAR(half.points.front().y, 350, 1e-6);  // begins at the bottom
-    const PathSpec counted = ParseShapeSource("circle 250 250 100 points 2000").paths[0];
+    const SourcePath counted = ParseShapeSource("circle 250 250 100 points 2000").paths[0];
     EXPECT_EQ(counted.points, std::optional<std::size_t>(2000));
 }
 
