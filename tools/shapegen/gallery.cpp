@@ -50,7 +50,7 @@ std::string GalleryHtml(const fs::path& shapes, int32_t icons) {
             "<p>Every bundled shape as a click places "
          << icons
          << " desktop icons: the frame is four fifths of a 1920 &times; 1040 work area and the gap is the one "
-            "Orbilux suggests. Squares are icons (numbered by their place in the desktop's icon list); blue lines "
+            "Orbilux suggests. Yellow squares are the icons; blue lines "
             "are the shape's paths, green dots its fixed points, orange rings its overflow points. Regenerate "
             "with <code>cmake --build --preset native --target gallery</code>.</p>\n";
     std::size_t total = 0;
@@ -70,7 +70,7 @@ std::string GalleryHtml(const fs::path& shapes, int32_t icons) {
                                                   [&](const IconTarget& t) { return t.index >= icons; }),
                                    plan.applied.end());
                 cli::PreviewOptions options;
-                options.displayWidth = 300;
+                options.displayWidth = 360;
                 options.standalone = false;
                 options.labels = false;
                 options.maxPathPoints = 160;
