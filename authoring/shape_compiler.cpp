@@ -19,6 +19,9 @@ constexpr std::size_t MinPathPoints = 1024;
 // Point counts tried, as multiples of the counts the spacing gives.
 constexpr int TuningSteps = 24;
 constexpr double TuningRange = 0.4;
+// No shape needs more; past this a drawing is too long for its spacing, and
+// going on would only exhaust memory.
+constexpr double MaxShapePoints = 4e6;
 
 struct Line {
     Polyline polyline;
@@ -41,14 +44,19 @@ LoadedShape Compile(const ShapeSource& source, const LibraryRules& rules) {
                               ? Metric{double(rules.frame.width) / DesignSize, double(rules.frame.height) / DesignSize}
                               : Metric{};
     std::vector<Line> lines;
+    double budget = 0;  // points, allowing for the tuning
     for (const SourcePath& path : source.paths) {
         for (const Polyline& polyline : path.lines) {
             const double length = PolylineLength(polyline, metric);
             if (!(length > 0))
                 throw AuthoringError("line " + std::to_string(path.sourceLine) + ": a path of no length");
+            const double wanted = path.points ? double(*path.points) : std::ceil(length / source.spacing);
+            budget += std::max(double(MinPathPoints), wanted) * (1 + TuningRange);
+            if (!(budget <= MaxShapePoints))
+                throw AuthoringError("the shape would need more than " + std::to_string(int(MaxShapePoints)) +
+                                     " points; use a larger spacing, or fewer paths");
             Line line{polyline, 0, path.points.has_value()};
-            line.baseCount = path.points ? *path.points
-                                         : std::max(MinPathPoints, std::size_t(std::ceil(length / source.spacing)));
+            line.baseCount = std::max(path.points ? std::size_t(16) : MinPathPoints, std::size_t(wanted));
             lines.push_back(std::move(line));
         }
     }

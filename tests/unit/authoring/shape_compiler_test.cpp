@@ -87,5 +87,18 @@ TEST(ShapeCompiler_Compile, PointCountsFollowTheSpacingAndTheScreen) {
     EXPECT_THROW(CompileShape(ParseShapeSource("svg \"M 5 5 L 5 5\""), LibraryRules{}), AuthoringError);
 }
 
+TEST(ShapeCompiler_Compile, RefusesShapesTooLongForTheirSpacing) {
+    // 100 strokes across the box at a point every 0.05 px: over three million points.
+    std::string zigzag = "spacing 0.05\nsvg \"M 0 0";
+    for (int i = 0; i < 50; ++i) zigzag += " H 500 H 0";
+    zigzag += "\"";
+    try {
+        CompileShape(ParseShapeSource(zigzag), LibraryRules{});
+        FAIL() << "no error";
+    } catch (const AuthoringError& e) {
+        EXPECT_NE(std::string(e.what()).find("use a larger spacing"), std::string::npos) << e.what();
+    }
+}
+
 }  // namespace
 }  // namespace orbilux::authoring
