@@ -4,6 +4,7 @@
 
 namespace orbilux::cli {
 
+Command ImportSvgCommand();
 Command PlanCommand();
 Command PreviewCommand();
 #ifdef _WIN32
@@ -17,6 +18,7 @@ const std::vector<Command>& AllCommands() {
         std::vector<Command> all = {
             PlanCommand(),
             PreviewCommand(),
+            ImportSvgCommand(),
         };
 #ifdef _WIN32
         for (Command& command : DesktopCommands()) all.push_back(std::move(command));

@@ -83,9 +83,15 @@ std::string PreviewSvg(const ShapePlan& plan, const ShapeFrame& frame, const Pre
     for (const ShapePath& path : plan.shape.Paths) {
         if (path.empty()) continue;
         svg << "<polyline class=\"path\" fill=\"none\" stroke=\"#4a78c2\" stroke-width=\"" << line << "\" points=\"";
-        for (const ShapePoint& point : path) {
-            const IconTarget p = pixel(point);
+        const std::size_t stride =
+            options.maxPathPoints > 1 ? (path.size() + options.maxPathPoints - 2) / (options.maxPathPoints - 1) : 1;
+        for (std::size_t i = 0; i < path.size(); i += std::max<std::size_t>(1, stride)) {
+            const IconTarget p = pixel(path[i]);
             svg << p.x << "," << p.y << " ";
+        }
+        if (stride > 1 && (path.size() - 1) % stride != 0) {
+            const IconTarget p = pixel(path.back());
+            svg << p.x << "," << p.y;
         }
         svg << "\"/>\n";
     }
@@ -104,8 +110,11 @@ std::string PreviewSvg(const ShapePlan& plan, const ShapeFrame& frame, const Pre
     for (const IconTarget& t : plan.applied) {
         svg << "<g class=\"icon\"><rect x=\"" << t.x << "\" y=\"" << t.y << "\" width=\"" << IconSquare
             << "\" height=\"" << IconSquare << "\" fill=\"#ffd34d\" stroke=\"#7a5a00\" stroke-width=\"" << line
-            << "\"/><text x=\"" << (t.x + IconSquare / 2) << "\" y=\"" << (t.y + IconSquare / 2 + 4)
-            << "\" font-size=\"11\" text-anchor=\"middle\" fill=\"#222\">" << t.index << "</text></g>\n";
+            << "\"/>";
+        if (options.labels)
+            svg << "<text x=\"" << (t.x + IconSquare / 2) << "\" y=\"" << (t.y + IconSquare / 2 + 4)
+                << "\" font-size=\"11\" text-anchor=\"middle\" fill=\"#222\">" << t.index << "</text>";
+        svg << "</g>\n";
     }
     svg << "</svg>\n";
     return svg.str();

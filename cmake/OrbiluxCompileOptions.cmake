@@ -21,6 +21,14 @@ if(WIN32)
   target_link_options(orbilux_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
 
+if(ORBILUX_FUZZ)
+  # Coverage for the libraries under test too, not just the fuzz entry points:
+  # without it libFuzzer explores blind.
+  target_compile_options(orbilux_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                   -fno-sanitize-recover=all)
+  target_link_options(orbilux_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # Embeds the shared application manifest (asInvoker, per-monitor-v2 DPI
 # awareness, Common Controls 6) into a Windows executable.
 function(orbilux_add_manifest target)

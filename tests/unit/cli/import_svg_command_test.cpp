@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/command.h"
+#include "engine/shape_file.h"
+#include "tests/support/temp_dir.h"
+
+namespace orbilux::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class ImportSvgCommandTest : public ::testing::Test {
+protected:
+    std::string svg(const std::string& text, const std::string& name = "in.svg") {
+        const std::vector<unsigned char> bytes(text.begin(), text.end());
+        return dir_.write(name, bytes).u8string();
+    }
+    CliRun run(Args args) {
+        args.insert(args.begin(), "import-svg");
+        std::ostringstream out, err;
+        const int status = RunCommandLine(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+    test::TempDir dir_;
+};
+
+TEST_F(ImportSvgCommandTest, WritesALoadableShapeAndSaysWhatItHolds) {
+    const std::string in = svg("<svg viewBox='0 0 10 10'><circle cx='5' cy='5' r='4'/><circle cx='5' cy='5' r='0.1'/></svg>");
+    const std::string out = dir_.file("out.shp").u8string();
+    const CliRun r = run({in, "-o", out, "--fixed-below", "20", "--spacing", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("1 paths, 1 fixed points"), std::string::npos) << r.out;
+    const LoadedShape shape = LoadShapeFile(std::filesystem::u8path(out));
+    ASSERT_EQ(shape.Paths.size(), 1u);
+    EXPECT_EQ(shape.FixedPoints, (std::vector<ShapePoint>{{250, 250}}));
+}
+
+struct UsageCase {
+    std::vector<std::string> args;
+    const char* message;
+};
+
+TEST_F(ImportSvgCommandTest, UsageErrorsExitWithTwo) {
+    const std::string in = svg("<svg><rect width='5' height='5'/></svg>");
+    const std::vector<UsageCase> cases{
+        {{in}, "missing option --output"},
+        {{"-o", "x.shp"}, "missing argument IN.svg"},
+        {{in, "-o", "x.shp", "--spacing", "0"}, "--spacing needs a number"},
+        {{in, "-o", "x.shp", "--spacing", "1mm"}, "--spacing needs a number"},
+        {{in, "-o", "x.shp", "--fixed-below", "-1"}, "--fixed-below needs a number"},
+        {{in, "-o", "x.shp", "--margin", "300"}, "--margin needs a number"},
+        {{in, "-o", "x.shp", "--colour", "red"}, "unknown option --colour"},
+    };
+    for (const UsageCase& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, ExitUsage) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("usage: orbiluxctl import-svg"), std::string::npos);
+    }
+}
+
+TEST_F(ImportSvgCommandTest, BadDrawingsFailWithAMessageAndWriteNothing) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"<svg><path d='M 0 0 L 5'/></svg>", "bad path data"},
+        {"<svg><g></svg>", "does not match"},
+        {"<svg><text>no drawing</text></svg>", "no paths or shapes"},
+        {"", "no paths or shapes"},
+    };
+    for (const auto& [text, message] : cases) {
+        const std::string out = dir_.file("never.shp").u8string();
+        const CliRun r = run({svg(text), "-o", out});
+        EXPECT_EQ(r.status, ExitFailure) << text;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(out))) << text;
+    }
+    const CliRun missing = run({dir_.file("missing.svg").u8string(), "-o", dir_.file("x.shp").u8string()});
+    EXPECT_EQ(missing.status, ExitFailure);
+    EXPECT_NE(missing.err.find("cannot read the file"), std::string::npos) << missing.err;
+}
+
+}  // namespace
+}  // namespace orbilux::cli
