@@ -26,7 +26,7 @@ inline std::vector<unsigned char> EncodeRecords(const std::vector<Record>& recor
 
 // A record list for a shape: each path closed by MarkEndPath, then the
 // fixed points, then the overflow points (when given).
-struct ShapeSpec {
+struct ShapeRecipe {
     std::vector<std::vector<ShapePoint>> paths;
     std::vector<ShapePoint> fixed;
     std::vector<ShapePoint> extra;
@@ -34,23 +34,23 @@ struct ShapeSpec {
     bool overflowMarker = false;  // write MarkOverflow even when `overflow` is empty
 };
 
-inline std::vector<Record> RecordsOf(const ShapeSpec& spec) {
+inline std::vector<Record> RecordsOf(const ShapeRecipe& recipe) {
     std::vector<Record> records;
-    for (const auto& path : spec.paths) {
+    for (const auto& path : recipe.paths) {
         for (const ShapePoint& p : path) records.push_back({p.x, p.y});
         records.push_back({MarkEndPath, 0});
     }
-    if (!spec.extra.empty()) {
+    if (!recipe.extra.empty()) {
         records.push_back({MarkExtra, 0});
-        for (const ShapePoint& p : spec.extra) records.push_back({p.x, p.y});
+        for (const ShapePoint& p : recipe.extra) records.push_back({p.x, p.y});
     }
-    if (!spec.fixed.empty()) {
+    if (!recipe.fixed.empty()) {
         records.push_back({MarkFixed, 0});
-        for (const ShapePoint& p : spec.fixed) records.push_back({p.x, p.y});
+        for (const ShapePoint& p : recipe.fixed) records.push_back({p.x, p.y});
     }
-    if (!spec.overflow.empty() || spec.overflowMarker) {
+    if (!recipe.overflow.empty() || recipe.overflowMarker) {
         records.push_back({MarkOverflow, 0});
-        for (const ShapePoint& p : spec.overflow) records.push_back({p.x, p.y});
+        for (const ShapePoint& p : recipe.overflow) records.push_back({p.x, p.y});
     }
     return records;
 }
@@ -62,8 +62,8 @@ inline std::vector<ShapePoint> LinePath(int count, int32_t y = 0) {
     return path;
 }
 
-inline LoadedShape ShapeOf(const ShapeSpec& spec) {
-    const auto bytes = EncodeRecords(RecordsOf(spec));
+inline LoadedShape ShapeOf(const ShapeRecipe& recipe) {
+    const auto bytes = EncodeRecords(RecordsOf(recipe));
     return ParseShapeBytes(bytes.data(), bytes.size());
 }
 

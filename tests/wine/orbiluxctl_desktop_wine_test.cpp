@@ -21,19 +21,19 @@ namespace {
 
 std::wstring Ctl() { return wine_test::Quote(wine_test::BinaryFolder() + L"orbiluxctl.exe"); }
 
-std::wstring WriteTempShape(const test::ShapeSpec& spec, const std::wstring& name) {
+std::wstring WriteTempShape(const test::ShapeRecipe& recipe, const std::wstring& name) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring path = std::wstring(temp) + name;
-    const auto bytes = test::EncodeRecords(test::RecordsOf(spec));
+    const auto bytes = test::EncodeRecords(test::RecordsOf(recipe));
     std::ofstream(std::filesystem::path(path), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return path;
 }
 
 // A heart of 1,500 points as one path, a fixed centre and a few overflow points.
-test::ShapeSpec HeartShape() {
-    test::ShapeSpec spec;
+test::ShapeRecipe HeartShape() {
+    test::ShapeRecipe recipe;
     std::vector<ShapePoint> path;
     for (int i = 0; i < 1500; ++i) {
         const double t = 2 * 3.141592653589793 * i / 1500;
@@ -41,10 +41,10 @@ test::ShapeSpec HeartShape() {
         const double y = 13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t);
         path.push_back({int32_t(250 + 14 * x), int32_t(240 - 14 * y)});
     }
-    spec.paths = {path};
-    spec.fixed = {{250, 250}};
-    for (int i = 0; i < 6; ++i) spec.overflow.push_back({200 + 20 * i, 300});
-    return spec;
+    recipe.paths = {path};
+    recipe.fixed = {{250, 250}};
+    for (int i = 0; i < 6; ++i) recipe.overflow.push_back({200 + 20 * i, 300});
+    return recipe;
 }
 
 // The text between `"key": ` and the matching end of its array.

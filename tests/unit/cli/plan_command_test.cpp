@@ -24,8 +24,8 @@ CliRun RunCli(const Args& args) {
 
 class PlanCommandTest : public ::testing::Test {
 protected:
-    std::string shape(const test::ShapeSpec& spec) {
-        return dir_.write("shape.shp", test::EncodeRecords(test::RecordsOf(spec))).u8string();
+    std::string shape(const test::ShapeRecipe& recipe) {
+        return dir_.write("shape.shp", test::EncodeRecords(test::RecordsOf(recipe))).u8string();
     }
     Args planArgs(const std::string& file, const std::string& icons) {
         return {"plan", file, "--icons", icons, "--width", "500", "--height", "500",
@@ -35,11 +35,11 @@ protected:
 };
 
 TEST_F(PlanCommandTest, JsonListsEveryAppliedTargetInOrder) {
-    test::ShapeSpec spec;
-    spec.paths = {test::LinePath(12)};
-    spec.fixed = {{250, 250}};
-    spec.overflow = {{400, 0}, {400, 10}, {400, 20}, {400, 30}};
-    Args args = planArgs(shape(spec), "11");
+    test::ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(12)};
+    recipe.fixed = {{250, 250}};
+    recipe.overflow = {{400, 0}, {400, 10}, {400, 20}, {400, 30}};
+    Args args = planArgs(shape(recipe), "11");
     args.insert(args.end(), {"--gap", "7"});
     const CliRun run = RunCli(args);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -51,10 +51,10 @@ TEST_F(PlanCommandTest, JsonListsEveryAppliedTargetInOrder) {
 }
 
 TEST_F(PlanCommandTest, SuggestedGapAndShiftsAreReported) {
-    test::ShapeSpec spec;
-    spec.paths = {test::LinePath(100)};
-    spec.fixed = {{250, 250}};
-    Args args = planArgs(shape(spec), "30");
+    test::ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(100)};
+    recipe.fixed = {{250, 250}};
+    Args args = planArgs(shape(recipe), "30");
     args.insert(args.end(), {"--shift-x", "-8", "--shift-y", "3"});
     const CliRun run = RunCli(args);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -66,9 +66,9 @@ TEST_F(PlanCommandTest, SuggestedGapAndShiftsAreReported) {
 }
 
 TEST_F(PlanCommandTest, MinimumIsNullWhenItDividesByZero) {
-    test::ShapeSpec spec;
-    spec.fixed = {{1, 2}};  // no paths: only a given gap avoids the suggestion
-    Args args = planArgs(shape(spec), "3");
+    test::ShapeRecipe recipe;
+    recipe.fixed = {{1, 2}};  // no paths: only a given gap avoids the suggestion
+    Args args = planArgs(shape(recipe), "3");
     args.insert(args.end(), {"--gap", "4"});
     const CliRun run = RunCli(args);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -78,7 +78,7 @@ TEST_F(PlanCommandTest, MinimumIsNullWhenItDividesByZero) {
 
 struct FailureCase {
     const char* name;
-    test::ShapeSpec spec;
+    test::ShapeRecipe recipe;
     std::string gap;
     bool missingFile;
 };
@@ -87,7 +87,7 @@ class PlanCommand_Failure : public PlanCommandTest, public ::testing::WithParamI
 
 TEST_P(PlanCommand_Failure, PrintsTheErrorAndExitsWithThree) {
     const auto& c = GetParam();
-    const std::string file = c.missingFile ? dir_.file("missing.shp").u8string() : shape(c.spec);
+    const std::string file = c.missingFile ? dir_.file("missing.shp").u8string() : shape(c.recipe);
     Args args = planArgs(file, "10");
     args.insert(args.end(), {"--gap", c.gap});
     const CliRun run = RunCli(args);
@@ -96,15 +96,15 @@ TEST_P(PlanCommand_Failure, PrintsTheErrorAndExitsWithThree) {
     EXPECT_NE(run.err, "");
 }
 
-test::ShapeSpec FixedOnly() {
-    test::ShapeSpec spec;
-    spec.fixed = {{1, 1}};
-    return spec;
+test::ShapeRecipe FixedOnly() {
+    test::ShapeRecipe recipe;
+    recipe.fixed = {{1, 1}};
+    return recipe;
 }
-test::ShapeSpec ShortPath() {
-    test::ShapeSpec spec;
-    spec.paths = {test::LinePath(3)};
-    return spec;
+test::ShapeRecipe ShortPath() {
+    test::ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(3)};
+    return recipe;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlanCommand_Failure,
@@ -137,11 +137,11 @@ TEST_F(PlanCommandTest, BadArgumentsPrintUsageAndExitWithTwo) {
 }
 
 TEST_F(PlanCommandTest, PreviewDrawsOneSquarePerPlacedIcon) {
-    test::ShapeSpec spec;
-    spec.paths = {test::LinePath(100)};
-    spec.fixed = {{250, 250}};
+    test::ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(100)};
+    recipe.fixed = {{250, 250}};
     const std::string svgFile = dir_.file("out.svg").u8string();
-    const CliRun run = RunCli({"preview", shape(spec), "--icons", "30", "-o", svgFile});
+    const CliRun run = RunCli({"preview", shape(recipe), "--icons", "30", "-o", svgFile});
     ASSERT_EQ(run.status, 0) << run.err;
     std::ifstream in(svgFile);
     const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -182,7 +182,7 @@ TEST(Placement_Distribute, NumbersGoAcrossPathsInOrderAndNeverTheLast) {
 struct SuggestionCase {
     const char* name;
     int32_t items;
-    test::ShapeSpec spec;
+    test::ShapeRecipe recipe;
     int32_t suggested;
     int32_t minimum;
 };
@@ -191,19 +191,19 @@ class Placement_Suggestion : public ::testing::TestWithParam<SuggestionCase> {};
 
 TEST_P(Placement_Suggestion, SuggestedAndMinimum) {
     const auto& c = GetParam();
-    const LoadedShape shape = test::ShapeOf(c.spec);
+    const LoadedShape shape = test::ShapeOf(c.recipe);
     EXPECT_EQ(SuggestIconsPerPath(c.items, shape), c.suggested);
     EXPECT_EQ(MinIconsPerPathFor(c.items, shape), c.minimum);
 }
 
-test::ShapeSpec Paths(int count, std::vector<ShapePoint> extra = {}, std::vector<ShapePoint> fixed = {},
+test::ShapeRecipe Paths(int count, std::vector<ShapePoint> extra = {}, std::vector<ShapePoint> fixed = {},
                       std::vector<ShapePoint> overflow = {}) {
-    test::ShapeSpec spec;
-    for (int i = 0; i < count; ++i) spec.paths.push_back(test::LinePath(100));
-    spec.extra = std::move(extra);
-    spec.fixed = std::move(fixed);
-    spec.overflow = std::move(overflow);
-    return spec;
+    test::ShapeRecipe recipe;
+    for (int i = 0; i < count; ++i) recipe.paths.push_back(test::LinePath(100));
+    recipe.extra = std::move(extra);
+    recipe.fixed = std::move(fixed);
+    recipe.overflow = std::move(overflow);
+    return recipe;
 }
 
 INSTANTIATE_TEST_SUITE_P(

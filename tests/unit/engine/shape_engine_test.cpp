@@ -9,12 +9,12 @@
 namespace orbilux {
 namespace {
 
-using test::ShapeSpec;
+using test::ShapeRecipe;
 
 class ShapeEngineTest : public ::testing::Test {
 protected:
-    std::filesystem::path writeShape(const ShapeSpec& spec, const std::string& name = "shape.shp") {
-        return dir_.write(name, test::EncodeRecords(test::RecordsOf(spec)));
+    std::filesystem::path writeShape(const ShapeRecipe& recipe, const std::string& name = "shape.shp") {
+        return dir_.write(name, test::EncodeRecords(test::RecordsOf(recipe)));
     }
 
     // The shape browser's load: release, then reload with apply.
@@ -29,11 +29,11 @@ protected:
 
 // One fixed point, one path of 100 points along y = 0, 30 desktop items,
 // a 500 x 500 frame centred in 1000 x 800.
-ShapeSpec WorkedExampleShape() {
-    ShapeSpec spec;
-    spec.paths = {test::LinePath(100)};
-    spec.fixed = {{250, 250}};
-    return spec;
+ShapeRecipe WorkedExampleShape() {
+    ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(100)};
+    recipe.fixed = {{250, 250}};
+    return recipe;
 }
 
 TEST_F(ShapeEngineTest, WorkedExampleWithTheSuggestedGap) {
@@ -78,13 +78,13 @@ class ShapeEngine_Fit : public ShapeEngineTest, public ::testing::WithParamInter
 
 TEST_P(ShapeEngine_Fit, OverflowPointsTakeTheLeftovers) {
     const auto& c = GetParam();
-    ShapeSpec spec;
-    spec.paths = {test::LinePath(12)};
-    for (int i = 0; i < c.overflowPoints; ++i) spec.overflow.push_back({400, 10 * i});
+    ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(12)};
+    for (int i = 0; i < c.overflowPoints; ++i) recipe.overflow.push_back({400, 10 * i});
     test::FakeDesktop desktop(10);
     ShapeEngine engine(desktop);
     int32_t gap = c.gap;
-    load(engine, writeShape(spec), gap);
+    load(engine, writeShape(recipe), gap);
 
     std::vector<int32_t> pathIndexes, overflowIndexes;
     for (const IconTarget& t : desktop.allApplied()) (t.x == 238 + 400 ? overflowIndexes : pathIndexes).push_back(t.index);
@@ -162,12 +162,12 @@ TEST_F(ShapeEngineTest, FailedLoadLeavesNoShapeAndTheGapUnchanged) {
 }
 
 TEST_F(ShapeEngineTest, SuggestionDivisionByZeroKeepsTheShapeLoaded) {
-    ShapeSpec spec;
-    spec.fixed = {{1, 1}};  // no paths at all
+    ShapeRecipe recipe;
+    recipe.fixed = {{1, 1}};  // no paths at all
     test::FakeDesktop desktop(30);
     ShapeEngine engine(desktop);
     int32_t gap = 0;
-    EXPECT_THROW(load(engine, writeShape(spec), gap), DivisionByZeroError);
+    EXPECT_THROW(load(engine, writeShape(recipe), gap), DivisionByZeroError);
     EXPECT_TRUE(engine.HasShape());
     EXPECT_EQ(gap, 0);
     EXPECT_TRUE(desktop.calls.empty());
@@ -175,13 +175,13 @@ TEST_F(ShapeEngineTest, SuggestionDivisionByZeroKeepsTheShapeLoaded) {
 }
 
 TEST_F(ShapeEngineTest, ZeroStepFailsAfterTheFixedPointsWereApplied) {
-    ShapeSpec spec;
-    spec.paths = {test::LinePath(3)};
-    spec.fixed = {{7, 7}};
+    ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(3)};
+    recipe.fixed = {{7, 7}};
     test::FakeDesktop desktop(30);
     ShapeEngine engine(desktop);
     int32_t gap = 6;
-    EXPECT_THROW(load(engine, writeShape(spec), gap), DivisionByZeroError);
+    EXPECT_THROW(load(engine, writeShape(recipe), gap), DivisionByZeroError);
     ASSERT_EQ(desktop.calls.size(), 1u);
     EXPECT_EQ(desktop.calls[0].size(), 1u);
 
@@ -193,7 +193,7 @@ TEST_F(ShapeEngineTest, ZeroStepFailsAfterTheFixedPointsWereApplied) {
 
 struct EmptyDesktopCase {
     const char* name;
-    ShapeSpec spec;
+    ShapeRecipe recipe;
     int32_t gap;
     std::vector<int32_t> indexes;
 };
@@ -205,17 +205,17 @@ TEST_P(ShapeEngine_EmptyDesktop, TheTwoNumbersBeyondTheItemsStillPlace) {
     test::FakeDesktop desktop(0);
     ShapeEngine engine(desktop);
     int32_t gap = c.gap;
-    load(engine, writeShape(c.spec), gap);
+    load(engine, writeShape(c.recipe), gap);
     std::vector<int32_t> indexes;
     for (const IconTarget& t : desktop.allApplied()) indexes.push_back(t.index);
     EXPECT_EQ(indexes, c.indexes);
 }
 
-ShapeSpec WithFixed(int fixedCount) {
-    ShapeSpec spec;
-    spec.paths = {test::LinePath(10)};
-    for (int i = 0; i < fixedCount; ++i) spec.fixed.push_back({i, i});
-    return spec;
+ShapeRecipe WithFixed(int fixedCount) {
+    ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(10)};
+    for (int i = 0; i < fixedCount; ++i) recipe.fixed.push_back({i, i});
+    return recipe;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ShapeEngine_EmptyDesktop,

@@ -91,7 +91,7 @@ TEST(ShapeLibrary_Check, CatchesShapesThatLoseIconsOrCrowdThem) {
     test::TempDir dir;
     // 50 points on one path and no overflow points: 10 icons need 10 places,
     // it has 9, so the shape does not fit and no path icon moves at all.
-    test::ShapeSpec lossy;
+    test::ShapeRecipe lossy;
     lossy.paths = {test::LinePath(50)};
     const auto lossyFile = dir.write("lossy.shp", test::EncodeRecords(test::RecordsOf(lossy)));
     authoring::LibraryRules rules;
@@ -100,7 +100,7 @@ TEST(ShapeLibrary_Check, CatchesShapesThatLoseIconsOrCrowdThem) {
     ASSERT_EQ(lost.size(), 1u);
     EXPECT_NE(lost[0].find("10 icons get no place"), std::string::npos) << lost[0];
 
-    test::ShapeSpec crowded;  // fits, but every point lies within ten units of the others
+    test::ShapeRecipe crowded;  // fits, but every point lies within ten units of the others
     crowded.paths.emplace_back();
     for (int i = 0; i < 500; ++i) crowded.paths[0].push_back({1 + i % 10, 0});
     const auto crowdedFile = dir.write("crowded.shp", test::EncodeRecords(test::RecordsOf(crowded)));
