@@ -31,7 +31,6 @@ for mode in "${@:-test}"; do
     demo)
         base
         want imagemagick "command -v convert"
-        want x11-apps "command -v xwd"
         ;;
     fuzz)
         base

@@ -26,9 +26,11 @@ constexpr const wchar_t* CommonNames[] = {
 };
 constexpr int CommonNameCount = static_cast<int>(sizeof CommonNames / sizeof CommonNames[0]);
 
-// Icons of the system's shell library, by index: folders, documents,
-// drives, a computer ...; whatever can't be loaded becomes the generic icon.
-constexpr int ShellIconIndexes[] = {3, 1, 15, 31, 2, 13, 23, 43, 8, 16, 4, 12};
+// Icons of the system's shell library, by index: a recycle bin, a computer,
+// folders, a document, drives ... The indexes are those of Wine's shell32,
+// where the tests and the demo run (Windows numbers its icons differently);
+// whatever can't be loaded becomes the generic icon.
+constexpr int ShellIconIndexes[] = {33, 17, 5, 2, 15, 8, 41, 44, 47, 27, 22, 18};
 
 HIMAGELIST CreateIconImages() {
     HIMAGELIST images = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
