@@ -3,7 +3,7 @@
 #include <shlobj.h>
 #include <windows.h>
 
-#include "platform/win32/win32_error.h"
+#include "platform/win32/module_path.h"
 
 namespace orbilux::win32 {
 
@@ -13,19 +13,7 @@ std::optional<std::wstring> Win32SystemLocations::documentsFolder() {
     return std::wstring(path);
 }
 
-std::wstring Win32SystemLocations::programPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) ThrowLastError("GetModuleFileNameW");
-        // A path that fills the buffer was cut: try again with more room.
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
+std::wstring Win32SystemLocations::programPath() { return ExecutablePath(); }
 
 bool Win32SystemLocations::ensureFolder(const std::wstring& path) {
     if (CreateDirectoryW(path.c_str(), nullptr)) return true;

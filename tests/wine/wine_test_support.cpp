@@ -5,22 +5,12 @@
 #include <thread>
 #include <vector>
 
+#include "platform/win32/module_path.h"
 #include "platform/win32/unique_handle.h"
 
 namespace orbilux::wine_test {
 
-std::wstring BinaryFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
+std::wstring BinaryFolder() { return win32::ExecutableFolder(); }
 
 std::wstring Quote(const std::wstring& argument) {
     if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;

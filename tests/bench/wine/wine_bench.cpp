@@ -17,6 +17,7 @@
 #include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/layout_ports_win32.h"
 #include "desktop/win32/win32_desktop.h"
+#include "platform/win32/module_path.h"
 #include "platform/win32/registry_win32.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/recording_registry.h"
@@ -25,13 +26,6 @@
 using namespace orbilux;
 
 namespace {
-
-std::wstring BinaryFolder() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
 
 double Milliseconds(const std::function<void()>& work) {
     LARGE_INTEGER frequency, start, end;
@@ -52,7 +46,7 @@ void BenchApply(bool autoArrange) {
     standin::LaunchOptions options;
     options.icons = Icons;
     options.autoArrange = autoArrange;
-    standin::StandInDesktop desktop(BinaryFolder(), options);
+    standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
     test::RecordingNotifier notifier;
     std::vector<double> times;
     for (int round = 0; round < 7; ++round) {
@@ -74,7 +68,7 @@ void BenchLayouts() {
     constexpr int Icons = 1000;
     standin::LaunchOptions options;
     options.icons = Icons;
-    standin::StandInDesktop desktop(BinaryFolder(), options);
+    standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
 
     win32::Win32Registry realRegistry;
     test::RecordingRegistry registry(realRegistry);

@@ -5,16 +5,16 @@
 // (ORBILUX_SHAPE_SOURCES).
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include <set>
 
 #include "authoring/shape_check.h"
 #include "engine/shape_file.h"
 #include "tests/support/shape_records.h"
 #include "tests/support/temp_dir.h"
+
+#ifdef _WIN32
+#include "platform/win32/module_path.h"
+#endif
 
 namespace orbilux {
 namespace {
@@ -26,11 +26,7 @@ const fs::path& Library() {
     static const fs::path path = fs::u8path(ORBILUX_SHAPE_LIBRARY);
 #else
     // The Windows test binary runs beside the Shapes folder it ships with.
-    static const fs::path path = [] {
-        wchar_t module[MAX_PATH];
-        const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-        return fs::path(std::wstring(module, length)).parent_path() / "Shapes";
-    }();
+    static const fs::path path = fs::path(win32::ExecutableFolder()) / "Shapes";
 #endif
     return path;
 }
