@@ -3,8 +3,10 @@
 // quit request makes the command end with a failure status.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <set>
+#include <string>
 
 #include "platform/text.h"
 #include "platform/user_notifier.h"
@@ -25,5 +27,12 @@ private:
     std::set<std::wstring> shown_;
     bool quitRequested_ = false;
 };
+
+// Runs the body of a command that reaches the desktop or the registry: an
+// error thrown by the system becomes "orbiluxctl NAME: what" and status 1;
+// a quit request (the desktop was missing, its message already printed)
+// also ends with status 1.
+int RunReportingFailures(const std::string& commandName, std::ostream& err, const ConsoleNotifier& notifier,
+                         const std::function<int()>& body);
 
 }  // namespace orbilux::cli

@@ -18,20 +18,9 @@ namespace orbilux::cli {
 
 namespace {
 
-// Runs a desktop command body: OS errors become a message and ExitFailure,
-// a quit request (the desktop is missing) ExitFailure after its message.
 int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& notifier,
                  const std::function<int()>& body) {
-    return RunWithUsage(command, err, [&] {
-        int status;
-        try {
-            status = body();
-        } catch (const std::exception& e) {
-            err << "orbiluxctl " << command.name << ": " << e.what() << "\n";
-            return int(ExitFailure);
-        }
-        return notifier.quitRequested() ? int(ExitFailure) : status;
-    });
+    return RunWithUsage(command, err, [&] { return RunReportingFailures(command.name, err, notifier, body); });
 }
 
 // Forwards to the real desktop and keeps every target it was given.

@@ -34,14 +34,8 @@ Command LayoutCommand(const std::string& name, const std::string& usage, const s
             arguments.expectPositional(positional);
             ConsoleNotifier notifier(err);
             LayoutStore store = makeStore(notifier);
-            int status;
-            try {
-                status = body(arguments, store, out, err);
-            } catch (const std::exception& e) {
-                err << "orbiluxctl " << command.name << ": " << e.what() << "\n";
-                return int(ExitFailure);
-            }
-            return notifier.quitRequested() ? int(ExitFailure) : status;
+            return RunReportingFailures(command.name, err, notifier,
+                                        [&] { return body(arguments, store, out, err); });
         });
     };
     return command;
