@@ -5,16 +5,13 @@
 
 #include "cli/command.h"
 #include "engine/shape_file.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/temp_dir.h"
 
 namespace orbilux::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class ImportSvgCommandTest : public ::testing::Test {
 protected:
@@ -24,9 +21,7 @@ protected:
     }
     CliRun run(Args args) {
         args.insert(args.begin(), "import-svg");
-        std::ostringstream out, err;
-        const int status = RunCommandLine(args, out, err);
-        return {status, out.str(), err.str()};
+        return test::RunCli(args);
     }
     test::TempDir dir_;
 };

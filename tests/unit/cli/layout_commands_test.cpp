@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/layout_commands.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/fake_layout_ports.h"
 
 namespace orbilux::cli {
@@ -19,17 +20,9 @@ protected:
         });
     }
 
-    struct Run {
-        int status;
-        std::string out, err;
-    };
-    Run run(const Args& args) {
+    test::CliRun run(const Args& args) {
         for (const Command& command : commands_)
-            if (command.name == args[0]) {
-                std::ostringstream out, err;
-                const int status = command.run(Args(args.begin() + 1, args.end()), out, err);
-                return {status, out.str(), err.str()};
-            }
+            if (command.name == args[0]) return test::RunCommand(command, Args(args.begin() + 1, args.end()));
         ADD_FAILURE() << "no command " << args[0];
         return {-1, "", ""};
     }
@@ -39,12 +32,12 @@ protected:
 };
 
 TEST_F(LayoutCommandsTest, SaveThenListShowsTheHeaderFields) {
-    const Run saved = run({"save", "--id", "00001234", "--description", "Before the heart", "--json"});
+    const test::CliRun saved = run({"save", "--id", "00001234", "--description", "Before the heart", "--json"});
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(saved.out, "{\"id\": \"00001234\", \"icons\": 3}\n");
     ASSERT_EQ(run({"save", "--id", "00000042"}).status, 0);
 
-    const Run listed = run({"list", "--json"});
+    const test::CliRun listed = run({"list", "--json"});
     ASSERT_EQ(listed.status, 0) << listed.err;
     EXPECT_EQ(listed.out,
               "{\"layouts\": [{\"id\": \"00001234\", \"savedAt\": \"2024-03-07T14:05:09\", \"description\": \"Before "
@@ -61,7 +54,7 @@ TEST_F(LayoutCommandsTest, RestoreNewestPutsTheIconsBack) {
     EXPECT_EQ(run({"newest"}).out.substr(0, 9), "22222222\t");
 
     for (DesktopItem& item : rig_.desktop.items) item.x = item.y = 999;
-    const Run restored = run({"restore", "newest"});
+    const test::CliRun restored = run({"restore", "newest"});
     ASSERT_EQ(restored.status, 0) << restored.err;
     EXPECT_EQ(restored.out, "restored 22222222: 3 of 3 icons moved\n");
     EXPECT_EQ(rig_.desktop.items[1].x, 500);
@@ -75,7 +68,7 @@ TEST_F(LayoutCommandsTest, DescribeAndDeleteReportWhatHappened) {
     EXPECT_EQ(run({"delete", "33333333"}).status, 0);
     EXPECT_EQ(run({"list", "--json"}).out, "{\"layouts\": []}\n");
 
-    const Run missing = run({"delete", "33333333"});
+    const test::CliRun missing = run({"delete", "33333333"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("33333333"), std::string::npos);
     EXPECT_EQ(run({"restore", "newest"}).status, 1);
@@ -84,7 +77,7 @@ TEST_F(LayoutCommandsTest, DescribeAndDeleteReportWhatHappened) {
 
 TEST_F(LayoutCommandsTest, NoDesktopPrintsTheMessageAndFails) {
     rig_.desktop.openResult = DesktopOpenResult::NoListView;
-    const Run saved = run({"save"});
+    const test::CliRun saved = run({"save"});
     EXPECT_EQ(saved.status, 1);
     EXPECT_EQ(saved.out, "");
     EXPECT_EQ(saved.err,
@@ -95,7 +88,7 @@ TEST_F(LayoutCommandsTest, NoDesktopPrintsTheMessageAndFails) {
 TEST_F(LayoutCommandsTest, AFailingDesktopIsAnErrorAndKeepsTheOldLayout) {
     ASSERT_EQ(run({"save", "--id", "44444444", "--description", "good"}).status, 0);
     rig_.desktop.throwOnQueryOf = 2;
-    const Run failed = run({"save", "--id", "44444444", "--description", "bad"});
+    const test::CliRun failed = run({"save", "--id", "44444444", "--description", "bad"});
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(run({"list"}).out.find("\tgood\n"), std::string::npos);
 }

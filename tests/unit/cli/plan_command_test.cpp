@@ -4,23 +4,15 @@
 #include <sstream>
 
 #include "cli/command.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/shape_records.h"
 #include "tests/support/temp_dir.h"
 
 namespace orbilux::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const Args& args) {
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CliRun;
+using test::RunCli;
 
 class PlanCommandTest : public ::testing::Test {
 protected:

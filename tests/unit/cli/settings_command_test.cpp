@@ -4,6 +4,7 @@
 
 #include "cli/settings_command.h"
 #include "settings/start_with_windows.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/fake_locations.h"
 #include "tests/support/fake_profile.h"
 #include "tests/support/fake_registry.h"
@@ -14,11 +15,10 @@ namespace {
 class SettingsCommandTest : public ::testing::Test {
 protected:
     int run(const Args& args) {
-        std::ostringstream out, err;
-        const int status = SettingsCommandOver(profile_, registry_, locations_).run(args, out, err);
-        out_ = out.str();
-        err_ = err.str();
-        return status;
+        const test::CliRun result = test::RunCommand(SettingsCommandOver(profile_, registry_, locations_), args);
+        out_ = result.out;
+        err_ = result.err;
+        return result.status;
     }
     test::FakeProfile profile_;
     test::FakeRegistry registry_;
