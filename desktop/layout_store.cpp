@@ -32,6 +32,18 @@ std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const { return roo
 
 std::wstring LayoutStore::NewLayoutId() { return LayoutIdFromSeed(ports_.ticks.highResolutionTicks()); }
 
+namespace {
+
+// Reads the first `count` items; false when the shell went away meanwhile,
+// since what it answered on its way out can't be trusted.
+bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopItem>& items) {
+    items.clear();
+    for (int32_t i = 0; i < count; ++i) items.push_back(session.queryItem(i));
+    return session.stillThere();
+}
+
+}  // namespace
+
 std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     DesktopOpenResult result = DesktopOpenResult::Opened;
     std::unique_ptr<DesktopSession> session = ports_.desktop.open(result);
@@ -58,8 +70,7 @@ LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring
     // the layout this save was meant to replace.
     const int32_t count = std::max(session->itemCount(), int32_t(0));
     std::vector<DesktopItem> items;
-    for (int32_t i = 0; i < count; ++i) items.push_back(session->queryItem(i));
-    if (!session->stillThere()) return {LayoutStatus::DesktopChanged, 0, count};
+    if (!ReadAllItems(*session, count, items)) return {LayoutStatus::DesktopChanged, 0, count};
     session.reset();
 
     LayoutOutcome outcome{LayoutStatus::Done, 0, count};
@@ -146,9 +157,10 @@ LayoutOutcome LayoutStore::RestoreLayout(const std::wstring& id) {
 
     // Matching goes by the icons' names, so every current name is read
     // before anything moves.
+    std::vector<DesktopItem> items;
+    if (!ReadAllItems(*session, count, items)) return {LayoutStatus::DesktopChanged, 0, count};
     std::vector<std::wstring> texts;
-    for (int32_t i = 0; i < count; ++i) texts.push_back(session->queryItem(i).text);
-    if (!session->stillThere()) return {LayoutStatus::DesktopChanged, 0, count};
+    for (DesktopItem& item : items) texts.push_back(std::move(item.text));
     const std::vector<IconPlacement> placements = MatchSavedPositions(stored, texts);
 
     // With auto-arrange on the list view would put every moved icon back in
