@@ -67,12 +67,8 @@ Command IconsCommand() {
             arguments.expectPositional({});
             win32::Win32DesktopAccess access;
             DesktopOpenResult result = DesktopOpenResult::Opened;
-            auto session = access.open(result);
-            if (result == DesktopOpenResult::NoListView) {
-                notifier.showMessage(NoDesktopMessage);
-                notifier.requestQuit();
-                return int(ExitFailure);
-            }
+            auto session = OpenDesktopOrTellUser(access, notifier, result);
+            if (result == DesktopOpenResult::NoListView) return int(ExitFailure);
             if (!session) {
                 err << "orbiluxctl icons: the desktop belongs to no process\n";
                 return int(ExitFailure);

@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "desktop/desktop_messages.h"
+#include "platform/user_notifier.h"
+
 namespace orbilux {
 
 // The list view's auto-arrange style bit.
@@ -51,5 +54,18 @@ public:
     // when the process can't be opened or the block can't be committed.
     virtual std::unique_ptr<DesktopSession> open(DesktopOpenResult& result) = 0;
 };
+
+// Opens a session for an operation that needs the desktop; without a
+// desktop list view the user is told to restart Windows and a quit is
+// requested. `result` says why there is no session.
+inline std::unique_ptr<DesktopSession> OpenDesktopOrTellUser(DesktopAccess& access, UserNotifier& notifier,
+                                                             DesktopOpenResult& result) {
+    std::unique_ptr<DesktopSession> session = access.open(result);
+    if (!session && result == DesktopOpenResult::NoListView) {
+        notifier.showMessage(NoDesktopMessage);
+        notifier.requestQuit();
+    }
+    return session;
+}
 
 }  // namespace orbilux

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "desktop/desktop_messages.h"
 #include "desktop/layout_header.h"
 #include "desktop/layout_id.h"
 #include "desktop/layout_matching.h"
@@ -46,16 +45,11 @@ bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopIte
 
 std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     DesktopOpenResult result = DesktopOpenResult::Opened;
-    std::unique_ptr<DesktopSession> session = ports_.desktop.open(result);
-    if (session) {
+    std::unique_ptr<DesktopSession> session = OpenDesktopOrTellUser(ports_.desktop, ports_.notifier, result);
+    if (session)
         status = LayoutStatus::Done;
-    } else if (result == DesktopOpenResult::NoListView) {
-        ports_.notifier.showMessage(NoDesktopMessage);
-        ports_.notifier.requestQuit();
-        status = LayoutStatus::NoDesktop;
-    } else {
-        status = LayoutStatus::NoShellProcess;
-    }
+    else
+        status = result == DesktopOpenResult::NoListView ? LayoutStatus::NoDesktop : LayoutStatus::NoShellProcess;
     return session;
 }
 
