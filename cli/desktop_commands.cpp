@@ -11,7 +11,7 @@
 #include "desktop/win32/win32_desktop.h"
 #include "desktop/win32/work_area.h"
 #include "engine/engine_errors.h"
-#include "engine/shape_engine.h"
+#include "engine/shape_plan.h"
 #include "platform/text.h"
 
 namespace orbilux::cli {
@@ -22,21 +22,6 @@ int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& not
                  const std::function<int()>& body) {
     return RunWithUsage(command, err, [&] { return RunReportingFailures(command.name, err, notifier, body); });
 }
-
-// Forwards to the real desktop and keeps every target it was given.
-class RecordingPort : public DesktopPort {
-public:
-    explicit RecordingPort(DesktopPort& inner) : inner_(inner) {}
-    int32_t DesktopItemCount() override { return inner_.DesktopItemCount(); }
-    void ApplyIconTargets(const IconTargets& targets) override {
-        inner_.ApplyIconTargets(targets);
-        applied.insert(applied.end(), targets.begin(), targets.end());
-    }
-    IconTargets applied;
-
-private:
-    DesktopPort& inner_;
-};
 
 Command CountCommand() {
     Command command{"count", "[--json]", "print the number of desktop icons", {}};
@@ -112,31 +97,16 @@ Command ArrangeCommand() {
             const Arguments arguments(args, ArrangeValueOptions(), {"json"});
             arguments.expectPositional({"FILE"});
             const ShapeFrame frame = ReadFrameOptions(arguments, win32::CurrentDefaultShapeFrame(), false);
-            ShapePlan plan;
-            plan.iconsPerPath = arguments.intOr("gap", 0);
-
             win32::Win32DesktopPort desktop(notifier);
-            RecordingPort recording(desktop);
-            ShapeEngine engine(recording);
+            ShapePlan plan;
             try {
-                // As the shape browser loads a shape: release, reload and apply.
-                engine.ReleaseShape();
-                engine.ArrangeShape(std::filesystem::u8path(arguments.positional()[0]), frame.width, frame.height,
-                                    plan.iconsPerPath, frame.areaWidth, frame.areaHeight, frame.shiftX, frame.shiftY,
-                                    true, true);
+                plan = PlanShape(desktop, std::filesystem::u8path(arguments.positional()[0]), frame,
+                                 arguments.intOr("gap", 0));
             } catch (const EngineError& e) {
                 err << "orbiluxctl arrange: " << e.what() << "\n";
                 return int(ExitPlacementFailed);
             }
-            try {
-                plan.minIconsPerPath = engine.MinIconsPerPath();
-            } catch (const DivisionByZeroError&) {
-                plan.minIconsPerPath.reset();
-            }
             if (notifier.quitRequested()) return int(ExitFailure);
-            plan.originX = engine.OriginX();
-            plan.originY = engine.OriginY();
-            plan.applied = recording.applied;
             if (arguments.flag("json")) {
                 std::string json = PlanJson(plan);
                 json.pop_back();  // the closing brace: the frame used follows

@@ -5,9 +5,27 @@
 
 namespace orbilux {
 
-ShapePlan PlanShape(const std::filesystem::path& file, int32_t itemCount, const ShapeFrame& frame,
-                    int32_t iconsPerPath) {
-    RecordingDesktop desktop(itemCount);
+namespace {
+
+// Passes everything on to the desktop and keeps every target, in order,
+// across all calls.
+class RecordingPort : public DesktopPort {
+public:
+    RecordingPort(DesktopPort* inner, int32_t itemCount) : inner_(inner), itemCount_(itemCount) {}
+    int32_t DesktopItemCount() override { return inner_ ? inner_->DesktopItemCount() : itemCount_; }
+    void ApplyIconTargets(const IconTargets& targets) override {
+        if (inner_) inner_->ApplyIconTargets(targets);
+        applied.insert(applied.end(), targets.begin(), targets.end());
+    }
+    IconTargets applied;
+
+private:
+    DesktopPort* inner_;  // nullptr: a desktop of itemCount_ items that moves nothing
+    int32_t itemCount_;
+};
+
+ShapePlan Plan(RecordingPort& desktop, const std::filesystem::path& file, const ShapeFrame& frame,
+               int32_t iconsPerPath) {
     ShapeEngine engine(desktop);
     ShapePlan plan;
     plan.iconsPerPath = iconsPerPath;
@@ -21,9 +39,23 @@ ShapePlan PlanShape(const std::filesystem::path& file, int32_t itemCount, const 
     }
     plan.originX = engine.OriginX();
     plan.originY = engine.OriginY();
-    plan.applied = desktop.applied();
+    plan.applied = std::move(desktop.applied);
     plan.shape = *engine.loadedShape();
     return plan;
+}
+
+}  // namespace
+
+ShapePlan PlanShape(DesktopPort& desktop, const std::filesystem::path& file, const ShapeFrame& frame,
+                    int32_t iconsPerPath) {
+    RecordingPort recording(&desktop, 0);
+    return Plan(recording, file, frame, iconsPerPath);
+}
+
+ShapePlan PlanShape(const std::filesystem::path& file, int32_t itemCount, const ShapeFrame& frame,
+                    int32_t iconsPerPath) {
+    RecordingPort recording(nullptr, itemCount);
+    return Plan(recording, file, frame, iconsPerPath);
 }
 
 }  // namespace orbilux

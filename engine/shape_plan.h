@@ -1,6 +1,8 @@
-// A dry run of a shape load against an in-memory desktop: what the shape
-// browser's load would hand to the desktop, without touching one. Used by
-// orbiluxctl plan and preview, the shape library checks and the gallery.
+// A shape load as the shape browser does it (release, reload and apply, then
+// ask for the minimum), with a record of everything handed to the desktop.
+// Against an in-memory desktop it is a dry run (orbiluxctl plan and preview,
+// the shape library checks, the gallery); against the real one it is
+// orbiluxctl arrange.
 #pragma once
 
 #include <cstdint>
@@ -13,25 +15,6 @@
 
 namespace orbilux {
 
-// A desktop of a fixed number of items that records every target handed to
-// it, in order, across all calls.
-class RecordingDesktop : public DesktopPort {
-public:
-    explicit RecordingDesktop(int32_t itemCount) : itemCount_(itemCount) {}
-    int32_t DesktopItemCount() override { return itemCount_; }
-    void ApplyIconTargets(const IconTargets& targets) override {
-        applied_.insert(applied_.end(), targets.begin(), targets.end());
-        ++applyCalls_;
-    }
-    const IconTargets& applied() const { return applied_; }
-    int applyCalls() const { return applyCalls_; }
-
-private:
-    int32_t itemCount_;
-    IconTargets applied_;
-    int applyCalls_ = 0;
-};
-
 struct ShapePlan {
     int32_t iconsPerPath = 0;                // after the load: the suggestion when 0 was given
     std::optional<int32_t> minIconsPerPath;  // absent when it fails (division by zero)
@@ -41,8 +24,12 @@ struct ShapePlan {
     LoadedShape shape;
 };
 
-// Loads the file as the shape browser does (release, reload, apply, then ask
-// for the minimum). Throws the engine's errors when the placement fails.
+// Loads the file onto `desktop`. Throws the engine's errors when the load or
+// the placement fails, and whatever the desktop throws.
+ShapePlan PlanShape(DesktopPort& desktop, const std::filesystem::path& file, const ShapeFrame& frame,
+                    int32_t iconsPerPath);
+
+// The same against a desktop of `itemCount` items that moves nothing.
 ShapePlan PlanShape(const std::filesystem::path& file, int32_t itemCount, const ShapeFrame& frame,
                     int32_t iconsPerPath);
 
