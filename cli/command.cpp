@@ -5,8 +5,9 @@ namespace orbilux::cli {
 const char* const FrameOptionsUsage =
     "--width W --height H --area-width AW --area-height AH [--shift-x X] [--shift-y Y]";
 
-std::vector<std::string> FrameOptionNames() {
-    return {"width", "height", "area-width", "area-height", "shift-x", "shift-y"};
+std::set<std::string> FrameValueOptions(std::set<std::string> extra) {
+    extra.insert({"width", "height", "area-width", "area-height", "shift-x", "shift-y"});
+    return extra;
 }
 
 ShapeFrame ReadFrameOptions(const Arguments& arguments, const ShapeFrame& defaults, bool required) {

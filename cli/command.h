@@ -44,7 +44,8 @@ int RunCommandLine(const Args& args, std::ostream& out, std::ostream& err);
 // take `defaults`; with `required` the size and area options must be given.
 ShapeFrame ReadFrameOptions(const Arguments& arguments, const ShapeFrame& defaults, bool required);
 extern const char* const FrameOptionsUsage;
-// The option names ReadFrameOptions understands.
-std::vector<std::string> FrameOptionNames();
+// The value options of a command that takes a frame: the ones
+// ReadFrameOptions understands and the command's own `extra` ones.
+std::set<std::string> FrameValueOptions(std::set<std::string> extra);
 
 }  // namespace orbilux::cli

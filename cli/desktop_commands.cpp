@@ -79,12 +79,6 @@ Command IconsCommand() {
     return command;
 }
 
-std::set<std::string> ArrangeValueOptions() {
-    std::set<std::string> names{"gap"};
-    for (const std::string& name : FrameOptionNames()) names.insert(name);
-    return names;
-}
-
 Command ArrangeCommand() {
     Command command{"arrange",
                     "FILE [--width W] [--height H] [--area-width AW] [--area-height AH] [--shift-x X] [--shift-y Y] "
@@ -94,7 +88,7 @@ Command ArrangeCommand() {
     command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
         return RunOnDesktop(command, err, notifier, [&] {
-            const Arguments arguments(args, ArrangeValueOptions(), {"json"});
+            const Arguments arguments(args, FrameValueOptions({"gap"}), {"json"});
             arguments.expectPositional({"FILE"});
             const ShapeFrame frame = ReadFrameOptions(arguments, win32::CurrentDefaultShapeFrame(), false);
             win32::Win32DesktopPort desktop(notifier);

@@ -13,12 +13,6 @@ namespace {
 
 constexpr int64_t MaxIcons = 1000000;  // far beyond any desktop; keeps the item list in memory bounds
 
-std::set<std::string> PlanValueOptions() {
-    std::set<std::string> names{"icons", "gap"};
-    for (const std::string& name : FrameOptionNames()) names.insert(name);
-    return names;
-}
-
 }  // namespace
 
 Command PlanCommand() {
@@ -28,7 +22,7 @@ Command PlanCommand() {
     command.summary = "place a shape file on a desktop of N icons without touching any desktop";
     command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
         return RunWithUsage(command, err, [&] {
-            const Arguments arguments(args, PlanValueOptions(), {"json"});
+            const Arguments arguments(args, FrameValueOptions({"icons", "gap"}), {"json"});
             arguments.expectPositional({"FILE"});
             const int32_t icons = arguments.requiredInt("icons", 0, MaxIcons);
             const ShapeFrame frame = ReadFrameOptions(arguments, ShapeFrame{}, /*required=*/true);

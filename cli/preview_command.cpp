@@ -15,12 +15,6 @@ namespace {
 // 1920 x 1040 work area.
 ShapeFrame PreviewDefaultFrame() { return DefaultShapeFrame(1920, 1040, 0); }
 
-std::set<std::string> PreviewValueOptions() {
-    std::set<std::string> names{"icons", "gap", "output"};
-    for (const std::string& name : FrameOptionNames()) names.insert(name);
-    return names;
-}
-
 }  // namespace
 
 Command PreviewCommand() {
@@ -31,7 +25,7 @@ Command PreviewCommand() {
     command.summary = "draw where a shape puts N icons as an SVG picture (default frame: 1920 x 1040 work area)";
     command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
         return RunWithUsage(command, err, [&] {
-            const Arguments arguments(args, PreviewValueOptions(), {});
+            const Arguments arguments(args, FrameValueOptions({"icons", "gap", "output"}), {});
             arguments.expectPositional({"FILE"});
             const int32_t icons = arguments.requiredInt("icons", 0, 100000);
             const ShapeFrame frame = ReadFrameOptions(arguments, PreviewDefaultFrame(), /*required=*/false);
