@@ -74,8 +74,10 @@ DesktopItem QueryDesktopItem(HWND listView, RemoteBuffer& buffer, int32_t index)
     int32_t point[2] = {0, 0};
     buffer.ReadRemote(textArea, point, sizeof point);
 
+    // The text ends at its NUL or at the reported length, whichever comes
+    // first, so it is never longer than 254 characters.
     DesktopItem item;
-    item.text.assign(text.data(), std::find(text.begin(), text.begin() + length + 1, L'\0'));
+    item.text.assign(text.data(), std::find(text.begin(), text.begin() + length, L'\0'));
     item.x = point[0];
     item.y = point[1];
     return item;
@@ -101,18 +103,23 @@ void ApplyIconTargets(UserNotifier& notifier, const IconTargets& targets) {
     // Auto-arrange is switched off for the first item and the starting style
     // written back after every item and once more at the end. Writing a
     // style the list view already has changes nothing, so such writes are
-    // skipped: with auto-arrange off no style is written at all.
+    // skipped (the window's style is read back, which sends no message):
+    // with auto-arrange off no style is written at all.
     const LONG style = ReadStyle(listView);
-    LONG current = style;
-    auto setStyle = [&](LONG wanted) {
-        if (wanted == current) return;
-        WriteStyle(listView, wanted);
-        current = wanted;
+    auto setStyle = [listView](LONG wanted) {
+        if (ReadStyle(listView) != wanted) WriteStyle(listView, wanted);
     };
     if (style & LVS_AUTOARRANGE) setStyle(style ^ LVS_AUTOARRANGE);
-    for (const IconTarget& target : targets) {
-        SetItemPosition(listView, target.index, target.x, target.y);
+    try {
+        for (const IconTarget& target : targets) {
+            SetItemPosition(listView, target.index, target.x, target.y);
+            setStyle(style);
+        }
+    } catch (...) {
+        // A shell that stopped answering half-way must not be left with the
+        // user's auto-arrange switched off.
         setStyle(style);
+        throw;
     }
     setStyle(style);
     buffer.CloseRemoteBuffer();

@@ -149,6 +149,26 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"EmptyListAutoArrangeOff", false, 0, {}}),
     [](const auto& p) { return std::string(p.param.name); });
 
+TEST(DesktopBridgeWine, AShellThatHangsMidArrangeGetsItsAutoArrangeBack) {
+    // The first position message (sent while auto-arrange is off) is
+    // answered only after the bridge has given up waiting (10 s): the
+    // arrange fails, and the list view must still end with auto-arrange on,
+    // as the user had it.
+    LaunchOptions options = Icons(6, /*autoArrange=*/true);
+    options.stallAtPosition = 1;
+    options.stallMs = 11500;
+    auto desktop = StartStandIn(options);
+    const uint32_t styleBefore = desktop->report().style;
+    ASSERT_NE(styleBefore & LVS_AUTOARRANGE, 0u);
+
+    test::RecordingNotifier notifier;
+    EXPECT_THROW(win32::ApplyIconTargets(notifier, {{100, 200, 0}, {190, 200, 1}, {280, 200, 2}}),
+                 win32::Win32Error);
+    const Report after = desktop->report();
+    EXPECT_EQ(after.style, styleBefore);
+    EXPECT_EQ(PositionEvents(after), (std::vector<std::string>{"setpos 0 100 200"}));
+}
+
 TEST(DesktopBridgeWine, AnIndexOnePastTheLastItemHasNoEffect) {
     auto desktop = StartStandIn(Icons(5));
     const Report before = desktop->report();

@@ -53,6 +53,9 @@ StandInDesktop::StandInDesktop(const std::wstring& folder, const LaunchOptions& 
     if (options.workerW) command += L" --workerw";
     if (options.exitAfterTextQueries > 0)
         command += L" --exit-after-text-queries " + std::to_wstring(options.exitAfterTextQueries);
+    if (options.stallAtPosition > 0)
+        command += L" --stall-at-position " + std::to_wstring(options.stallAtPosition) + L" --stall-ms " +
+                   std::to_wstring(options.stallMs);
 
     const std::wstring eventName = L"OrbiluxStandInReady-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                                    std::to_wstring(GetTickCount64());

@@ -22,6 +22,8 @@ struct LaunchOptions {
     bool noChildren = false;
     bool workerW = false;
     int exitAfterTextQueries = 0;
+    int stallAtPosition = 0;  // that position message is answered only after stallMs
+    int stallMs = 0;
 };
 
 struct ReportedItem {

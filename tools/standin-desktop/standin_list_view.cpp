@@ -54,7 +54,9 @@ std::wstring DefaultItemName(int index) {
 }
 
 StandInListView::StandInListView(HWND parent, const StandInOptions& options)
-    : exitAfterTextQueries_(options.exitAfterTextQueries) {
+    : exitAfterTextQueries_(options.exitAfterTextQueries),
+      stallAtPosition_(options.stallAtPosition),
+      stallMs_(options.stallMs) {
     RECT client{};
     GetClientRect(parent, &client);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_ICON | LVS_SHOWSELALWAYS;
@@ -97,8 +99,11 @@ void StandInListView::observe(UINT message, WPARAM wParam, LPARAM lParam) {
     // the list, writing the report) are not the bridge's.
     if (internal_ || message < LVM_FIRST || message >= LVM_FIRST + 0x100 || !InSendMessage()) return;
     log_.countReceived(message);
-    if (message == LVM_SETITEMPOSITION)
+    if (message == LVM_SETITEMPOSITION) {
         log_.recordPosition(wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        // Stands for a shell that hangs for a while and then carries on.
+        if (stallAtPosition_ > 0 && ++positions_ == stallAtPosition_) Sleep(static_cast<DWORD>(stallMs_));
+    }
     if (message == LVM_GETITEMTEXTW && exitAfterTextQueries_ > 0 && ++textQueries_ >= exitAfterTextQueries_) {
         // Stands for the shell crashing in the middle of a run of queries.
         ExitProcess(3);

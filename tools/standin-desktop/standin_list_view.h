@@ -34,6 +34,9 @@ private:
     MessageLog log_;
     int exitAfterTextQueries_ = 0;
     int textQueries_ = 0;
+    int stallAtPosition_ = 0;
+    int stallMs_ = 0;
+    int positions_ = 0;
     // Set while the stand-in itself talks to its list view from inside a
     // command sent by a test, so those calls aren't counted as the bridge's.
     mutable bool internal_ = false;

@@ -10,8 +10,8 @@ namespace orbilux::standin {
 
 const wchar_t* const StandInUsage =
     L"standin-desktop.exe [--icons N] [--names FILE] [--auto-arrange] [--no-children] [--workerw]\n"
-    L"                    [--exit-after-text-queries N] [--ready-event NAME] [--ready-file PATH]\n"
-    L"                    [--size WxH]\n"
+    L"                    [--exit-after-text-queries N] [--stall-at-position N --stall-ms MS]\n"
+    L"                    [--ready-event NAME] [--ready-file PATH] [--size WxH]\n"
     L"A window tree like the shell's desktop (Progman > SHELLDLL_DefView > SysListView32) with N\n"
     L"named icons. --names reads one UTF-8 name per line. Stays up until closed.";
 
@@ -70,6 +70,11 @@ std::optional<StandInOptions> ParseStandInOptions(const std::vector<std::wstring
         } else if (arg == L"--exit-after-text-queries") {
             if (!ParseCount(value, options.exitAfterTextQueries, 1, 1 << 30))
                 return fail(L"bad --exit-after-text-queries " + value);
+        } else if (arg == L"--stall-at-position") {
+            if (!ParseCount(value, options.stallAtPosition, 1, 1 << 30))
+                return fail(L"bad --stall-at-position " + value);
+        } else if (arg == L"--stall-ms") {
+            if (!ParseCount(value, options.stallMs, 0, 600000)) return fail(L"bad --stall-ms " + value);
         } else if (arg == L"--names") {
             if (!ReadNames(value, options.names)) return fail(L"cannot read " + value);
         } else if (arg == L"--ready-event") {

@@ -14,6 +14,8 @@ struct StandInOptions {
     bool noChildren = false;          // a Progman window with no children at all
     bool workerW = false;             // the desktop view hosted under a top-level WorkerW
     int exitAfterTextQueries = 0;     // > 0: the process dies on that text query (a shell crash)
+    int stallAtPosition = 0;          // > 0: that position message is answered only after stallMs
+    int stallMs = 0;                  //      (a shell that hangs for a while)
     std::wstring readyEvent;          // a named event to set once the desktop is up
     std::wstring readyFile;           // a file to create once the desktop is up
     int width = 0;                    // 0: the screen's size
