@@ -96,7 +96,7 @@ LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring
 }
 
 std::vector<std::wstring> LayoutStore::ListLayoutIds() {
-    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), false);
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKeyForReading(headerKeyPath());
     if (!headerKey) return {};
     return headerKey->valueNames();
 }
@@ -111,14 +111,14 @@ bool LayoutStore::readInfo(RegistryKey& headerKey, const std::wstring& id, const
 }
 
 bool LayoutStore::ReadLayoutInfo(const std::wstring& id, LayoutInfo& info) {
-    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), false);
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKeyForReading(headerKeyPath());
     if (!headerKey) return false;
     return readInfo(*headerKey, id, ports_.locale.userLocale(), info);
 }
 
 bool LayoutStore::FindNewestLayout(LayoutInfo& newest) {
     newest.id.clear();
-    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKey(headerKeyPath(), false);
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKeyForReading(headerKeyPath());
     if (!headerKey) return false;
     const LocaleSettings locale = ports_.locale.userLocale();
     double best = 0.0;
@@ -144,7 +144,7 @@ LayoutOutcome LayoutStore::RestoreLayout(const std::wstring& id) {
 
     std::vector<StoredIconPosition> stored;
     {
-        std::unique_ptr<RegistryKey> iconKey = ports_.registry.openKey(iconKeyPath(id), false);
+        std::unique_ptr<RegistryKey> iconKey = ports_.registry.openKeyForReading(iconKeyPath(id));
         if (!iconKey) return {LayoutStatus::NoSuchLayout, 0, count};
         stored = StoredPositions(iconKey->values());
     }

@@ -66,6 +66,10 @@ public:
     // separated). With `create`, missing keys on the way are created.
     // nullptr when it can't be opened (or created).
     virtual std::unique_ptr<RegistryKey> openKey(const std::wstring& path, bool create) = 0;
+    // Opens an existing key to read it, asking for no write access, so a key
+    // the user may read but not change still lists and reads. Writes through
+    // it fail. nullptr when it is missing or can't be opened.
+    virtual std::unique_ptr<RegistryKey> openKeyForReading(const std::wstring& path) = 0;
     virtual bool keyExists(const std::wstring& path) = 0;
     // Deletes the key with everything under it; false when it was missing or
     // could not be deleted.

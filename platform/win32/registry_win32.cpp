@@ -114,6 +114,12 @@ std::unique_ptr<RegistryKey> Win32Registry::openKey(const std::wstring& path, bo
     return std::make_unique<Win32RegistryKey>(UniqueRegKey(key));
 }
 
+std::unique_ptr<RegistryKey> Win32Registry::openKeyForReading(const std::wstring& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
+    return std::make_unique<Win32RegistryKey>(UniqueRegKey(key));
+}
+
 bool Win32Registry::keyExists(const std::wstring& path) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

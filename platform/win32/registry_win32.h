@@ -9,6 +9,7 @@ namespace orbilux::win32 {
 class Win32Registry : public RegistryPort {
 public:
     std::unique_ptr<RegistryKey> openKey(const std::wstring& path, bool create) override;
+    std::unique_ptr<RegistryKey> openKeyForReading(const std::wstring& path) override;
     bool keyExists(const std::wstring& path) override;
     bool deleteKeyTree(const std::wstring& path) override;
 };

@@ -1,8 +1,9 @@
 // An in-memory registry that behaves like the real one in the ways the
-// program relies on: key paths and value names match without regard to case,
-// values enumerate in the order they were first written (overwriting keeps a
-// value's place), values keep their type. Failures can be switched on to
-// test the callers' handling.
+// program relies on: key paths and value names match without regard to case
+// (ASCII letters only), creating a key creates the keys above it, values
+// enumerate in the order they were first written (overwriting keeps a
+// value's place), values keep their type, a key opened for reading takes no
+// writes. Failures can be switched on to test the callers' handling.
 #pragma once
 
 #include <algorithm>
@@ -33,6 +34,7 @@ public:
     };
 
     std::unique_ptr<RegistryKey> openKey(const std::wstring& path, bool create) override;
+    std::unique_ptr<RegistryKey> openKeyForReading(const std::wstring& path) override;
     bool keyExists(const std::wstring& path) override { return keys_.count(FoldCase(path)) != 0; }
     bool deleteKeyTree(const std::wstring& path) override {
         const std::wstring folded = FoldCase(path);
@@ -49,7 +51,14 @@ public:
         const auto it = keys_.find(FoldCase(path));
         return it == keys_.end() ? nullptr : &it->second;
     }
-    Key& ensureKey(const std::wstring& path) { return keys_[FoldCase(path)]; }
+    // Creates the key and every missing key above it, as the registry does.
+    Key& ensureKey(const std::wstring& path) {
+        const std::wstring folded = FoldCase(path);
+        for (std::size_t slash = folded.find(L'\\'); slash != std::wstring::npos;
+             slash = folded.find(L'\\', slash + 1))
+            keys_[folded.substr(0, slash)];
+        return keys_[folded];
+    }
     void putString(const std::wstring& path, const std::wstring& name, const std::wstring& text) {
         put(path, name, uint32_t(RegistryType::String), RegistryStringBytes(text));
     }
@@ -68,6 +77,7 @@ public:
     bool failWrites = false;                  // every value write and delete fails
     bool failDeletes = false;                 // deleteKeyTree fails
     std::set<std::wstring> unopenableKeys;    // folded paths that can't be opened or created
+    std::set<std::wstring> readOnlyKeys;      // folded paths the user may read but not change
     int opens = 0;                            // keys opened so far
 
 private:
@@ -76,7 +86,8 @@ private:
 
 class FakeRegistryKey : public RegistryKey {
 public:
-    FakeRegistryKey(FakeRegistry& registry, std::wstring path) : registry_(registry), path_(std::move(path)) {}
+    FakeRegistryKey(FakeRegistry& registry, std::wstring path, bool readOnly)
+        : registry_(registry), path_(std::move(path)), readOnly_(readOnly) {}
 
     std::vector<std::wstring> valueNames() override {
         std::vector<std::wstring> names;
@@ -108,7 +119,7 @@ public:
     }
     bool deleteValue(const std::wstring& name) override {
         FakeRegistry::Key* k = registry_.key(path_);
-        if (registry_.failWrites || !k) return false;
+        if (registry_.failWrites || readOnly_ || !k) return false;
         const auto it = std::find_if(k->values.begin(), k->values.end(),
                                      [&](const RegistryValue& v) { return FoldCase(v.name) == FoldCase(name); });
         if (it == k->values.end()) return false;
@@ -119,23 +130,31 @@ public:
 private:
     bool write(const std::wstring& name, uint32_t type, std::vector<uint8_t> data) {
         // A key deleted while open can't take values any more.
-        if (registry_.failWrites || !registry_.key(path_)) return false;
+        if (registry_.failWrites || readOnly_ || !registry_.key(path_)) return false;
         registry_.put(path_, name, type, std::move(data));
         return true;
     }
 
     FakeRegistry& registry_;
     std::wstring path_;
+    bool readOnly_;
 };
 
 inline std::unique_ptr<RegistryKey> FakeRegistry::openKey(const std::wstring& path, bool create) {
-    if (unopenableKeys.count(FoldCase(path))) return nullptr;
+    const std::wstring folded = FoldCase(path);
+    if (unopenableKeys.count(folded) || readOnlyKeys.count(folded)) return nullptr;
     if (!keyExists(path)) {
         if (!create) return nullptr;
         ensureKey(path);
     }
     ++opens;
-    return std::make_unique<FakeRegistryKey>(*this, path);
+    return std::make_unique<FakeRegistryKey>(*this, path, /*readOnly=*/false);
+}
+
+inline std::unique_ptr<RegistryKey> FakeRegistry::openKeyForReading(const std::wstring& path) {
+    if (unopenableKeys.count(FoldCase(path)) || !keyExists(path)) return nullptr;
+    ++opens;
+    return std::make_unique<FakeRegistryKey>(*this, path, /*readOnly=*/true);
 }
 
 }  // namespace orbilux::test

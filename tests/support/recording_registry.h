@@ -28,6 +28,11 @@ public:
         auto key = inner_.openKey(path, create);
         return key ? std::make_unique<Key>(*this, std::move(key)) : nullptr;
     }
+    std::unique_ptr<RegistryKey> openKeyForReading(const std::wstring& path) override {
+        ++opens;
+        auto key = inner_.openKeyForReading(path);
+        return key ? std::make_unique<Key>(*this, std::move(key)) : nullptr;
+    }
     bool keyExists(const std::wstring& path) override { return inner_.keyExists(path); }
     bool deleteKeyTree(const std::wstring& path) override {
         ++valueDeletes;

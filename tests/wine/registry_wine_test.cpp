@@ -22,6 +22,19 @@ TEST_F(RegistryWine, OpenWithoutCreateFailsForAMissingKey) {
     EXPECT_FALSE(registry_.deleteKeyTree(root_ + L"\\missing"));
 }
 
+TEST_F(RegistryWine, AKeyOpenedForReadingReadsButTakesNoWrites) {
+    EXPECT_EQ(registry_.openKeyForReading(root_ + L"\\missing"), nullptr);
+    ASSERT_TRUE(registry_.openKey(root_ + L"\\read", true)->writeString(L"name", L"text"));
+    auto key = registry_.openKeyForReading(root_ + L"\\read");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->valueNames(), std::vector<std::wstring>{L"name"});
+    EXPECT_EQ(key->readString(L"name"), L"text");
+    // Only read access was asked for, so the registry itself refuses these.
+    EXPECT_FALSE(key->writeString(L"other", L"x"));
+    EXPECT_FALSE(key->deleteValue(L"name"));
+    EXPECT_EQ(registry_.openKeyForReading(root_ + L"\\read")->valueNames(), std::vector<std::wstring>{L"name"});
+}
+
 TEST_F(RegistryWine, ValuesKeepTypeAndDataAndUnicodeNames) {
     auto key = registry_.openKey(root_ + L"\\values", true);
     ASSERT_NE(key, nullptr);

@@ -147,6 +147,22 @@ TEST_F(LayoutStore_Restore, AShellThatWentAwayWhileNamesWereReadMovesNothing) {
     EXPECT_EQ(rig.desktop.opened, rig.desktop.closed);
 }
 
+TEST_F(LayoutStore_Restore, LayoutsTheUserMayReadButNotChangeStillListAndRestore) {
+    // Reading needs no write access: keys locked against changes (a policy,
+    // a profile copied from elsewhere) must not make the layouts vanish.
+    rig.registry.readOnlyKeys = {test::FoldCase(LayoutStoreRig::HeaderKey),
+                                 test::FoldCase(LayoutStoreRig::IconKey(L"42"))};
+    scramble();
+    EXPECT_EQ(rig.store.ListLayoutIds(), std::vector<std::wstring>{L"42"});
+    LayoutInfo info;
+    EXPECT_TRUE(rig.store.ReadLayoutInfo(L"42", info));
+    EXPECT_EQ(info.iconCount, 6);
+    EXPECT_EQ(rig.store.RestoreLayout(L"42").status, LayoutStatus::Done);
+    for (std::size_t i = 0; i < saved.size(); ++i) EXPECT_EQ(at(i), savedSpot(saved, i)) << i;
+    // Changing them is refused, and says so.
+    EXPECT_EQ(rig.store.SetLayoutDescription(L"42", L"new").status, LayoutStatus::RegistryFailed);
+}
+
 TEST_F(LayoutStore_Restore, WithoutAListViewTellsTheUserAndAsksToQuit) {
     rig.desktop.openResult = DesktopOpenResult::NoListView;
     EXPECT_EQ(rig.store.RestoreLayout(L"42").status, LayoutStatus::NoDesktop);

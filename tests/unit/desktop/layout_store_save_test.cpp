@@ -180,6 +180,7 @@ TEST_F(LayoutStore_Save, FailedWritesAreReported) {
 
 TEST_F(LayoutStore_Save, IdsThatWouldReachOtherKeysAreRefused) {
     ASSERT_EQ(rig.store.SaveLayout(L"1", L"other").status, LayoutStatus::Done);
+    const std::size_t keysBefore = rig.registry.keyCount();
     // An empty id would make the icon key the parent of every layout's icon
     // key, and deleting it before the rewrite would lose them all.
     for (const std::wstring& id : {std::wstring(), std::wstring(L"a\\b"), std::wstring(L"a\0b", 3)}) {
@@ -188,7 +189,7 @@ TEST_F(LayoutStore_Save, IdsThatWouldReachOtherKeysAreRefused) {
     }
     EXPECT_TRUE(SameValues(rig.iconValues(L"1"), expectedIconValues()));
     EXPECT_EQ(rig.store.ListLayoutIds(), std::vector<std::wstring>{L"1"});
-    EXPECT_EQ(rig.registry.keyCount(), 2u);
+    EXPECT_EQ(rig.registry.keyCount(), keysBefore);
     EXPECT_EQ(rig.desktop.opened, 1);
 }
 
