@@ -53,8 +53,17 @@ int RunCommandLine(const Args& args, std::ostream& out, std::ostream& err) {
         PrintOverview(out);
         return ExitOk;
     }
-    for (const Command& command : AllCommands())
-        if (command.name == args[0]) return command.run(Args(args.begin() + 1, args.end()), out, err);
+    for (const Command& command : AllCommands()) {
+        if (command.name != args[0]) continue;
+        // Whatever a command didn't foresee (memory, a file system error)
+        // still ends as a message and a failure status, not an abort.
+        try {
+            return command.run(Args(args.begin() + 1, args.end()), out, err);
+        } catch (const std::exception& e) {
+            err << "orbiluxctl " << command.name << ": " << e.what() << "\n";
+            return ExitFailure;
+        }
+    }
     err << "orbiluxctl: unknown command \"" << args[0] << "\"\n";
     PrintOverview(err);
     return ExitUsage;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "cli/arguments.h"
 #include "cli/command.h"
 
 namespace orbilux::cli {
@@ -11,6 +12,8 @@ int RunReportingFailures(const std::string& commandName, std::ostream& err, cons
     int status;
     try {
         status = body();
+    } catch (const UsageError&) {
+        throw;  // the command's usage is printed further out
     } catch (const std::exception& e) {
         err << "orbiluxctl " << commandName << ": " << e.what() << "\n";
         return ExitFailure;

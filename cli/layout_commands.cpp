@@ -5,6 +5,7 @@
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
 #include "desktop/layout_date.h"
+#include "desktop/layout_header.h"
 #include "platform/text.h"
 
 namespace orbilux::cli {
@@ -87,6 +88,10 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
         "save every desktop icon's position as a layout (a new id unless --id is given)", makeStore,
         {"description", "id"}, {"json"}, {}, [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
             const std::wstring id = a.has("id") ? WideFromUtf8(a.requiredText("id")) : store.NewLayoutId();
+            // Layouts are listed under the first eight characters of their id,
+            // so a longer one could be saved but never named again.
+            if (CutToCharacters(id, MaxLayoutIdLength) != id)
+                throw UsageError("--id takes at most " + std::to_string(MaxLayoutIdLength) + " characters");
             const std::wstring description =
                 a.has("description") ? WideFromUtf8(a.requiredText("description")) : QuickSaveDescription;
             const LayoutOutcome outcome = store.SaveLayout(id, description);

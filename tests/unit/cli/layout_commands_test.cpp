@@ -97,6 +97,12 @@ TEST_F(LayoutCommandsTest, BadArgumentsAreUsageErrors) {
     EXPECT_EQ(run({"restore"}).status, 2);
     EXPECT_EQ(run({"describe", "1"}).status, 2);
     EXPECT_EQ(run({"save", "--colour", "x"}).status, 2);
+    // Layouts are listed and named by at most eight characters of their id.
+    const test::CliRun tooLong = run({"save", "--id", "123456789"});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_NE(tooLong.err.find("at most 8 characters"), std::string::npos) << tooLong.err;
+    EXPECT_TRUE(rig_.store.ListLayoutIds().empty());
+    EXPECT_EQ(run({"save", "--id", "\xF0\x9F\x98\x80" "abcdefg"}).status, 0);  // eight characters, nine UTF-16 units
 }
 
 }  // namespace
