@@ -103,11 +103,21 @@ void ApplyIconTargets(UserNotifier& notifier, const IconTargets& targets) {
     // Auto-arrange is switched off for the first item and the starting style
     // written back after every item and once more at the end. Writing a
     // style the list view already has changes nothing, so such writes are
-    // skipped (the window's style is read back, which sends no message):
-    // with auto-arrange off no style is written at all.
+    // skipped: with auto-arrange off no style is written at all. Between
+    // items the last style written stands for the window's own (reading it
+    // back costs a round trip per item under some systems); the final write
+    // compares with the window's real style, so the list view always ends
+    // with the style it started with.
     const LONG style = ReadStyle(listView);
-    auto setStyle = [listView](LONG wanted) {
-        if (ReadStyle(listView) != wanted) WriteStyle(listView, wanted);
+    LONG current = style;
+    auto setStyle = [&](LONG wanted) {
+        if (wanted == current) return;
+        WriteStyle(listView, wanted);
+        current = wanted;
+    };
+    auto restoreStyle = [&] {
+        current = ReadStyle(listView);
+        setStyle(style);
     };
     if (style & LVS_AUTOARRANGE) setStyle(style ^ LVS_AUTOARRANGE);
     try {
@@ -118,10 +128,10 @@ void ApplyIconTargets(UserNotifier& notifier, const IconTargets& targets) {
     } catch (...) {
         // A shell that stopped answering half-way must not be left with the
         // user's auto-arrange switched off.
-        setStyle(style);
+        restoreStyle();
         throw;
     }
-    setStyle(style);
+    restoreStyle();
     buffer.CloseRemoteBuffer();
 }
 
