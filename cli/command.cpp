@@ -35,6 +35,12 @@ int RunWithUsage(const Command& command, std::ostream& err, const std::function<
         err << "orbiluxctl " << command.name << ": " << e.what() << "\n"
             << "usage: orbiluxctl " << command.name << " " << command.usage << "\n";
         return ExitUsage;
+    } catch (const std::exception& e) {
+        // The system's errors (the desktop's process can't be reached, the
+        // registry, memory) end as a message and a failure status, not an
+        // abort.
+        err << "orbiluxctl " << command.name << ": " << e.what() << "\n";
+        return ExitFailure;
     }
 }
 
@@ -53,17 +59,8 @@ int RunCommandLine(const Args& args, std::ostream& out, std::ostream& err) {
         PrintOverview(out);
         return ExitOk;
     }
-    for (const Command& command : AllCommands()) {
-        if (command.name != args[0]) continue;
-        // Whatever a command didn't foresee (memory, a file system error)
-        // still ends as a message and a failure status, not an abort.
-        try {
-            return command.run(Args(args.begin() + 1, args.end()), out, err);
-        } catch (const std::exception& e) {
-            err << "orbiluxctl " << command.name << ": " << e.what() << "\n";
-            return ExitFailure;
-        }
-    }
+    for (const Command& command : AllCommands())
+        if (command.name == args[0]) return command.run(Args(args.begin() + 1, args.end()), out, err);
     err << "orbiluxctl: unknown command \"" << args[0] << "\"\n";
     PrintOverview(err);
     return ExitUsage;

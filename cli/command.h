@@ -33,7 +33,8 @@ struct Command {
 const std::vector<Command>& AllCommands();
 
 // Runs `body`, turning a UsageError into the command's usage text on `err`
-// and ExitUsage.
+// and ExitUsage, and any other exception into "orbiluxctl NAME: what" and
+// ExitFailure. Every command's run goes through it.
 int RunWithUsage(const Command& command, std::ostream& err, const std::function<int()>& body);
 
 // Runs a command line (without the program name); prints the overview for

@@ -28,11 +28,8 @@ private:
     bool quitRequested_ = false;
 };
 
-// Runs the body of a command that reaches the desktop or the registry: an
-// error thrown by the system becomes "orbiluxctl NAME: what" and status 1;
-// a quit request (the desktop was missing, its message already printed)
-// also ends with status 1.
-int RunReportingFailures(const std::string& commandName, std::ostream& err, const ConsoleNotifier& notifier,
-                         const std::function<int()>& body);
+// Runs the body of a command that reaches the desktop: a quit request (the
+// desktop was missing, its message already printed) ends with status 1.
+int FailIfQuitRequested(const ConsoleNotifier& notifier, const std::function<int()>& body);
 
 }  // namespace orbilux::cli

@@ -20,7 +20,7 @@ namespace {
 
 int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& notifier,
                  const std::function<int()>& body) {
-    return RunWithUsage(command, err, [&] { return RunReportingFailures(command.name, err, notifier, body); });
+    return RunWithUsage(command, err, [&] { return FailIfQuitRequested(notifier, body); });
 }
 
 Command CountCommand() {

@@ -35,8 +35,7 @@ Command LayoutCommand(const std::string& name, const std::string& usage, const s
             arguments.expectPositional(positional);
             ConsoleNotifier notifier(err);
             LayoutStore store = makeStore(notifier);
-            return RunReportingFailures(command.name, err, notifier,
-                                        [&] { return body(arguments, store, out, err); });
+            return FailIfQuitRequested(notifier, [&] { return body(arguments, store, out, err); });
         });
     };
     return command;
