@@ -48,4 +48,72 @@ struct RegKeyTraits {
 };
 using UniqueRegKey = UniqueResource<HKEY, RegKeyTraits>;
 
+// GDI objects made by the program (fonts, brushes, bitmaps, pens).
+template <typename Object>
+struct GdiObjectTraits {
+    static Object invalid() { return nullptr; }
+    static bool valid(Object h) { return h != nullptr; }
+    static void close(Object h) { DeleteObject(h); }
+};
+using UniqueFont = UniqueResource<HFONT, GdiObjectTraits<HFONT>>;
+using UniqueBrush = UniqueResource<HBRUSH, GdiObjectTraits<HBRUSH>>;
+using UniqueBitmap = UniqueResource<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using UniquePen = UniqueResource<HPEN, GdiObjectTraits<HPEN>>;
+
+struct IconTraits {
+    static HICON invalid() { return nullptr; }
+    static bool valid(HICON h) { return h != nullptr; }
+    static void close(HICON h) { DestroyIcon(h); }
+};
+// For icons the program loads at a size of its own (LoadImageW without
+// LR_SHARED); shared icons must not be destroyed.
+using UniqueIcon = UniqueResource<HICON, IconTraits>;
+
+struct MenuTraits {
+    static HMENU invalid() { return nullptr; }
+    static bool valid(HMENU h) { return h != nullptr; }
+    static void close(HMENU h) { DestroyMenu(h); }
+};
+// A menu no window owns (a window destroys its menu bar itself).
+using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
+
+struct MemoryDcTraits {
+    static HDC invalid() { return nullptr; }
+    static bool valid(HDC h) { return h != nullptr; }
+    static void close(HDC h) { DeleteDC(h); }
+};
+// A DC made with CreateCompatibleDC.
+using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
+
+// A window's (or the screen's) DC, released when the owner goes.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects a GDI object into a DC and puts the previous one back.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
 }  // namespace orbilux::win32

@@ -9,22 +9,39 @@ WindowBase::~WindowBase() {
     }
 }
 
-void WindowBase::registerClass(const wchar_t* className, HBRUSH background, UINT style) {
+void WindowBase::registerClass(const wchar_t* className, HBRUSH background, UINT style, HICON icon,
+                               HCURSOR cursor) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = &WindowBase::windowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = className;
     RegisterClassExW(&wc);  // fails harmlessly when the class exists
 }
 
+HWND WindowBase::create(const WindowCreateArgs& args) {
+    return CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.x, args.y, args.width,
+                           args.height, args.parent, args.menu, GetModuleHandleW(nullptr), this);
+}
+
 HWND WindowBase::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
                         int width, int height, HWND parent) {
-    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
-                           GetModuleHandleW(nullptr), this);
+    WindowCreateArgs args;
+    args.className = className;
+    args.title = title;
+    args.style = style;
+    args.exStyle = exStyle;
+    args.x = x;
+    args.y = y;
+    args.width = width;
+    args.height = height;
+    args.parent = parent;
+    return create(args);
 }
 
 LRESULT WindowBase::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -40,7 +57,13 @@ LRESULT CALLBACK WindowBase::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->handleMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        // The program's error policy: the event is over, the program goes on.
+        result = message == WM_NCCREATE ? TRUE : 0;
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;

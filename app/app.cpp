@@ -1,0 +1,43 @@
+#include "app/app.h"
+
+#include "app/resources/resource_ids.h"
+
+namespace orbilux::app {
+
+namespace {
+
+// Set at build time; see the README.
+ui::WebSite BuiltInWebSite() { return {ORBILUX_WEB_HOME, ORBILUX_SUPPORT_MAIL}; }
+
+HICON LoadAppIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(AppIconId), IMAGE_ICON, size,
+                                         size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+App::App()
+    : largeIcon_(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
+      smallIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
+      window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
+      presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
+                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}) {
+    window_.setPresenter(presenter_);
+}
+
+int App::run() {
+    window_.create();
+    window_.show();
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab, the arrow keys and mnemonics move between the controls as in
+        // a dialog.
+        if (window_.hwnd() && IsDialogMessageW(window_.hwnd(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    window_.destroy();
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace orbilux::app

@@ -1,0 +1,77 @@
+// The window program's composition root: the one object that owns, in the
+// order they depend on each other, the real adapters, the engine, the
+// stores, the options, the skin, the presenters and the main window, and
+// runs the message loop. wWinMain is App().run().
+#pragma once
+
+#include <windows.h>
+
+#include "desktop/layout_store.h"
+#include "desktop/win32/layout_ports_win32.h"
+#include "desktop/win32/win32_desktop.h"
+#include "engine/shape_engine.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/unique_handle.h"
+#include "settings/program_options.h"
+#include "settings/settings_store.h"
+#include "settings/win32/profile_win32.h"
+#include "settings/win32/system_locations_win32.h"
+#include "ui/commands/command_table.h"
+#include "ui/main/main_presenter.h"
+#include "ui/skin/skin.h"
+#include "ui/win32/layered_window.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/message_box_notifier.h"
+#include "ui/win32/skin/skin_painter.h"
+#include "ui/win32/system_ports.h"
+#include "ui/win32/tray_icon.h"
+
+namespace orbilux::app {
+
+class App {
+public:
+    App();
+    // The window goes before the presenter it reports to.
+    ~App() { window_.destroy(); }
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Creates the window (running the start-up), shows it, runs the message
+    // loop and destroys the window; returns the process's exit code.
+    int run();
+
+private:
+    // System adapters.
+    win32::Win32Registry registry_;
+    win32::Win32Profile profile_;
+    win32::Win32SystemLocations locations_;
+    win32::Win32Clock clock_;
+    win32::Win32LocaleSource locale_;
+    win32::Win32ScreenMetrics screenMetrics_;
+    win32::Win32TickSource ticks_;
+    win32::Win32DesktopAccess desktopAccess_;
+    win32::MessageBoxNotifier notifier_;
+    win32::Win32DesktopPort desktop_{notifier_};
+    win32::TrayIcon tray_;
+    win32::LayeredWindow layer_;
+    win32::ShellLinkOpener links_;
+    win32::Win32ScreenInfo screen_;
+    win32::Win32FileSystem files_;
+
+    // The core.
+    ShapeEngine engine_{desktop_};
+    LayoutStore layouts_{LayoutStorePorts{registry_, desktopAccess_, notifier_, clock_, locale_, screenMetrics_, ticks_}};
+    SettingsStore settings_{profile_, registry_, locations_};
+    ProgramOptions options_;
+
+    // The window program.
+    win32::UniqueIcon largeIcon_;
+    win32::UniqueIcon smallIcon_;
+    ui::Skin skin_;
+    win32::SkinPainter painter_{skin_};
+    ui::CommandTable commands_;
+    win32::MainWindow window_;
+    ui::MainPresenter presenter_;
+};
+
+}  // namespace orbilux::app

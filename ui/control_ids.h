@@ -1,0 +1,53 @@
+// The ids of the window program's commands and controls. A button carries
+// its command's id as its control id and a menu item the same id, so both
+// arrive as the same WM_COMMAND; the GUI test driver finds controls by these
+// ids too. Ids never change meaning: add new ones at the end of a block.
+#pragma once
+
+#include <cstdint>
+
+namespace orbilux::ui {
+
+// User commands, shared by buttons and menu items.
+enum CommandId : uint16_t {
+    AdjustShapeA = 1001,     // show the shape page
+    MngSavedLayouts = 1002,  // show the layouts page
+    LoadAndSetA = 1003,      // "Refresh shape": read the current shape and arrange the icons
+    SaveDTIPos = 1004,       // "Save layout": quick save of the current layout
+    OptionsButA = 1005,      // the options dialog
+    AboutA = 1006,           // the same dialog in About mode (menus)
+    AboutBtnA = 1007,        // the same, from the button column
+    HelpBtnA = 1008,         // the help page, from the button column
+    ExitA = 1009,            // end the program
+    RestoreA = 1010,         // "Show": restore the minimised program
+    OnMinimizeA = 1011,      // runs at every minimise
+    OnRestoreA = 1012,       // runs at every restore
+    RestoreDTIPos = 1013,    // no control carries it: its enabled state is the saved-layout flag
+    SaveLayoutWithDescription = 1014,  // main menu: opens the description dialog
+    HelpMenuItem = 1015,               // "Get help..." in the Help menu
+    HomepageMenuItem = 1016,           // "Homepage" in the Help menu
+};
+
+// Controls that are not command buttons.
+enum ControlId : uint16_t {
+    PageTitleLabel = 101,        // Slbl
+    PageDescriptionLabel = 102,  // SDescLbl
+    AutoBlendCheck = 103,        // AutoBlendC
+    PeekButton = 104,            // sBitBtn2
+    ShapePagePanel = 110,        // AdjustShapePan
+    LayoutsPagePanel = 111,      // ManageLayoutsPan
+    ReminderBar = 120,           // sPanel6
+    ReminderLabel = 121,         // sLabel12
+    ReminderOkButton = 122,      // sButton1
+};
+
+// The tray icon's id and callback message.
+inline constexpr uint32_t TrayIconId = 1;
+inline constexpr uint32_t TrayCallbackMessage = 1025;  // WM_USER + 1
+
+// Items of the saved-layouts submenus get ids from this range, one per
+// layout shown.
+inline constexpr uint16_t FirstSavedLayoutItem = 20000;
+inline constexpr uint16_t LastSavedLayoutItem = 29999;
+
+}  // namespace orbilux::ui

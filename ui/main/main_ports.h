@@ -1,0 +1,58 @@
+// What the main window's presenter needs of the system besides the stores,
+// as small ports. Each has a Win32 adapter in ui/win32 and a fake in tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/geometry.h"
+
+namespace orbilux::ui {
+
+// The program's one tray icon. The record (icon, tip, window, callback
+// message, id) is filled once; every add and delete reuses it.
+class TrayIconPort {
+public:
+    virtual ~TrayIconPort() = default;
+    virtual void fillRecord() = 0;
+    virtual void addIcon() = 0;
+    virtual void deleteIcon() = 0;  // harmless when no icon is shown
+};
+
+// A window's translucency: an alpha value (0 invisible .. 255 opaque) that
+// shows only while blending is switched on; with blending off the window is
+// fully opaque whatever the alpha value.
+class WindowLayer {
+public:
+    virtual ~WindowLayer() = default;
+    virtual void setAlpha(uint8_t alpha) = 0;
+    virtual uint8_t alpha() const = 0;
+    virtual void setBlending(bool on) = 0;
+    virtual bool blending() const = 0;
+};
+
+// Hands an address (a web page, a mailto: link) to the shell, which opens
+// the user's browser or mail program. Nothing is reported back.
+class LinkOpener {
+public:
+    virtual ~LinkOpener() = default;
+    virtual void openAddress(const std::wstring& address) = 0;
+};
+
+// The screen as window placement sees it.
+class ScreenInfo {
+public:
+    virtual ~ScreenInfo() = default;
+    // The primary work area (the screen less the taskbar), read anew.
+    virtual Rect workArea() = 0;
+    // Whether any part of the rectangle lies on a monitor that exists now.
+    virtual bool onAnyMonitor(const Rect& rect) = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual bool fileExists(const std::wstring& path) = 0;
+};
+
+}  // namespace orbilux::ui

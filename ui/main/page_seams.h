@@ -1,0 +1,55 @@
+// Where the pages and dialogs plug into the main window. The main window's
+// presenter calls these at its start-up steps, commands and shutdown; a page
+// that is not built yet leaves the default, which does nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "settings/settings_file.h"
+
+namespace orbilux::ui {
+
+// What the shape page keeps between runs ("SPath", the bars' positions and
+// the offsets). The defaults are the page's design state.
+struct ShapeState {
+    std::wstring path;
+    int32_t widthPosition = 0;
+    int32_t heightPosition = 0;
+    int32_t gapPosition = 1;
+    int32_t dx = 0;
+    int32_t dy = 0;
+};
+
+class ShapePageSeam {
+public:
+    virtual ~ShapePageSeam() = default;
+    virtual void resetOffsets() {}       // start-up: Sdx and Sdy to 0
+    virtual void setSizeBarRanges() {}   // start-up: the size bars' maxima from the work area
+    // Start-up: the remembered shape laid out again, or the default frame.
+    virtual void startUpSelection(const SettingsFile& /*file*/, bool /*loadLastShape*/) {}
+    virtual ShapeState stateToSave() { return {}; }
+    virtual void pageShown() {}          // the shape page became the visible page
+    virtual void loadAndSet() {}         // "Refresh shape"
+};
+
+enum class SavedLayoutsMenu { Main, Tray };
+
+class LayoutsSeam {
+public:
+    virtual ~LayoutsSeam() = default;
+    virtual void buildSavedLayoutsMenu(SavedLayoutsMenu /*menu*/) {}
+    virtual void quickSave() {}               // "Save layout"
+    virtual void saveWithDescription() {}     // the description dialog
+    virtual void pageShown() {}               // the layouts page became the visible page
+};
+
+enum class OptionsMode { Options, About };
+
+class OptionsSeam {
+public:
+    virtual ~OptionsSeam() = default;
+    virtual void open(OptionsMode /*mode*/) {}
+};
+
+}  // namespace orbilux::ui

@@ -1,0 +1,30 @@
+// The window program's way of telling the user something: a plain message
+// box under the program's title. A quit request is PostQuitMessage, which
+// takes effect at the message loop, so the caller's code runs on; a message
+// box opened after it closes by itself (its modal loop sees the request and
+// ends), so later messages are not seen.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/user_notifier.h"
+
+namespace orbilux::win32 {
+
+class MessageBoxNotifier : public UserNotifier {
+public:
+    // The boxes belong to this window once it is shown.
+    void attach(HWND owner) { owner_ = owner; }
+
+    void showMessage(const std::wstring& text) override;
+    void requestQuit() override;
+    // A question under `title` with a question icon and "&Yes" / "&No";
+    // true for "&Yes".
+    bool confirm(const std::wstring& title, const std::wstring& question);
+
+private:
+    HWND owner() const;
+    HWND owner_ = nullptr;
+};
+
+}  // namespace orbilux::win32

@@ -1,0 +1,129 @@
+#include "ui/win32/skin/skin_painter.h"
+
+#include <string>
+
+namespace orbilux::win32 {
+
+namespace {
+
+UniqueBrush Brush(ui::Rgb colour) { return UniqueBrush(CreateSolidBrush(ToColorRef(colour))); }
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+SkinPainter::SkinPainter(ui::Skin& skin) : skin_(skin) {
+    rebuild();
+    skin_.addListener([this](const ui::Palette&) {
+        rebuild();
+        RepaintAll();
+    });
+}
+
+void SkinPainter::rebuild() {
+    const ui::Palette& p = skin_.palette();
+    window_ = Brush(p.window);
+    panel_ = Brush(p.panel);
+    field_ = Brush(p.menu);
+    track_ = Brush(p.buttonFace);
+    menu_ = Brush(p.menu);
+    for (HMENU menu : menus_) {
+        MENUINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+        info.hbrBack = menu_.get();
+        SetMenuInfo(menu, &info);
+    }
+}
+
+HBRUSH SkinPainter::surfaceBrush(Surface surface) const {
+    return surface == Surface::Window ? window_.get() : panel_.get();
+}
+
+HBRUSH SkinPainter::controlColours(UINT message, HDC dc, HWND control, Surface surface, bool warning) const {
+    const ui::Palette& p = palette();
+    const bool enabled = IsWindowEnabled(control);
+    SetTextColor(dc, ToColorRef(warning ? p.warning : enabled ? p.text : p.disabledText));
+    switch (message) {
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            SetBkColor(dc, ToColorRef(p.menu));
+            return field_.get();
+        case WM_CTLCOLORSCROLLBAR: return track_.get();
+        default:
+            SetBkColor(dc, ToColorRef(surface == Surface::Window ? p.window : p.panel));
+            return surfaceBrush(surface);
+    }
+}
+
+void SkinPainter::fill(HDC dc, const RECT& area, Surface surface) const {
+    FillRect(dc, &area, surfaceBrush(surface));
+}
+
+void SkinPainter::drawButton(const DRAWITEMSTRUCT& item, const ButtonLook& look) const {
+    const ui::Palette& p = palette();
+    const HDC dc = item.hDC;
+    RECT box = item.rcItem;
+    const bool disabled = item.itemState & ODS_DISABLED;
+    const bool pressed = (item.itemState & ODS_SELECTED) || look.latched;
+
+    // The button's corners show the surface it stands on.
+    const HWND parent = GetParent(item.hwndItem);
+    FillRect(dc, &box, reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(item.hwndItem))));
+    const ui::Rgb face = pressed ? p.buttonPressed : (look.hot && !disabled) ? p.buttonHot : p.buttonFace;
+    UniqueBrush faceBrush = Brush(face);
+    UniquePen borderPen(CreatePen(PS_SOLID, 1, ToColorRef(pressed ? p.accent : p.buttonBorder)));
+    {
+        SelectedObject brush(dc, faceBrush.get());
+        SelectedObject pen(dc, borderPen.get());
+        const int round = (box.bottom - box.top) > 30 ? 8 : 5;
+        RoundRect(dc, box.left, box.top, box.right, box.bottom, round, round);
+    }
+
+    const std::wstring text = WindowText(item.hwndItem);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(disabled ? p.disabledText : p.text));
+    RECT textArea = box;
+    InflateRect(&textArea, -4, -2);
+    if (pressed) OffsetRect(&textArea, 0, 1);
+    // Centred as a block, however many lines the caption wraps to.
+    RECT measured = textArea;
+    const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+    DrawTextW(dc, text.c_str(), -1, &measured, format | DT_CALCRECT);
+    const int lines = measured.bottom - measured.top;
+    textArea.top += ((textArea.bottom - textArea.top) - lines) / 2;
+    DrawTextW(dc, text.c_str(), -1, &textArea, format);
+
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !look.noFocusRect) {
+        RECT focus = box;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void SkinPainter::skinMenu(HMENU menu) {
+    menus_.push_back(menu);
+    MENUINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+    info.hbrBack = menu_.get();
+    SetMenuInfo(menu, &info);
+}
+
+void SkinPainter::RepaintAll() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            if (GetMenu(window)) DrawMenuBar(window);
+            return TRUE;
+        },
+        0);
+}
+
+}  // namespace orbilux::win32

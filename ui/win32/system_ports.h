@@ -1,0 +1,27 @@
+// The main window's small system ports on Win32: the shell for links, the
+// screen's work area and monitors, and the file system.
+#pragma once
+
+#include "ui/main/main_ports.h"
+
+namespace orbilux::win32 {
+
+// ShellExecuteW with the default verb, no parameters, no working folder and
+// show flag 0: the user's browser or mail program decides how to show it.
+class ShellLinkOpener : public ui::LinkOpener {
+public:
+    void openAddress(const std::wstring& address) override;
+};
+
+class Win32ScreenInfo : public ui::ScreenInfo {
+public:
+    ui::Rect workArea() override;  // SystemParametersInfoW(SPI_GETWORKAREA)
+    bool onAnyMonitor(const ui::Rect& rect) override;
+};
+
+class Win32FileSystem : public ui::FileSystem {
+public:
+    bool fileExists(const std::wstring& path) override;
+};
+
+}  // namespace orbilux::win32
