@@ -18,5 +18,8 @@ echo "== desktop bridge and layout store (Wine, stand-in desktop)"
 source scripts/wine-env.sh
 wine_env_start
 wine_run build/windows/bin/orbilux_wine_bench.exe </dev/null >"$out/wine-bench.txt" 2>&1 || true
+wine_run build/windows/bin/orbilux_app_bench.exe </dev/null >"$out/app-bench.txt" 2>&1 || true
 wine_env_stop
 cat "$out/wine-bench.txt"
+echo "== Orbilux.exe start-up (Wine, stand-in desktop, prefix booted)"
+cat "$out/app-bench.txt"

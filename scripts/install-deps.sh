@@ -23,6 +23,7 @@ base() {
     want binutils-mingw-w64-x86-64 "command -v x86_64-w64-mingw32-windres"
     want wine64 "test -x /usr/lib/wine/wine64"
     want xvfb "command -v Xvfb"
+    want x11-utils "command -v xprop"
 }
 
 for mode in "${@:-test}"; do
@@ -30,7 +31,7 @@ for mode in "${@:-test}"; do
     test) base ;;
     demo)
         base
-        want imagemagick "command -v convert"
+        want imagemagick "command -v import"  # the demo calls import, and other programs named convert exist
         ;;
     fuzz)
         base

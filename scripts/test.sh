@@ -54,6 +54,9 @@ if build asan; then
 fi
 if build windows; then
     wine_env_start
+    # The stories of the window program save their screenshots here.
+    mkdir -p "$results/screenshots"
+    export ORBILUX_SCREENSHOTS="Z:$(realpath "$results/screenshots" | sed 's|/|\\|g')"
     run_suite windows-unit wine_run build/windows/bin/orbilux_unit_tests.exe
     run_suite wine-integration wine_run build/windows/bin/orbilux_wine_tests.exe
     wine_env_stop

@@ -27,6 +27,7 @@ public:
     AppProcess& operator=(const AppProcess&) = delete;
 
     DWORD id() const { return id_; }
+    HANDLE handle() const { return process_.get(); }
     bool running() const;
     // Waits for the process to end; false on a timeout.
     bool waitForExit(DWORD timeoutMs);

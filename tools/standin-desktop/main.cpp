@@ -18,6 +18,7 @@
 #include "tools/standin-desktop/standin_list_view.h"
 #include "tools/standin-desktop/standin_options.h"
 #include "tools/standin-desktop/standin_protocol.h"
+#include "tools/standin-desktop/taskbar_window.h"
 
 using namespace orbilux::standin;
 
@@ -71,15 +72,28 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         desktopView = std::make_unique<HostWindow>(L"SHELLDLL_DefView", L"", Child, inside, progman.hwnd());
     }
     if (desktopView) listView = std::make_unique<StandInListView>(desktopView->hwnd(), *options);
+    std::unique_ptr<TaskbarWindow> taskbar;
+    if (options->taskbarHeight > 0)
+        taskbar = std::make_unique<TaskbarWindow>(screen.right, screen.bottom, options->taskbarHeight);
 
     progman.setCommandHandler([&](ULONG_PTR command, const void* data, DWORD size) {
         if (!listView) return false;
         switch (command) {
-        case WriteReport:
-            return size >= sizeof(wchar_t) &&
-                   listView->writeReport(std::wstring(static_cast<const wchar_t*>(data), size / sizeof(wchar_t) - 1));
+        case WriteReport: {
+            if (size < sizeof(wchar_t)) return false;
+            const std::wstring path(static_cast<const wchar_t*>(data), size / sizeof(wchar_t) - 1);
+            if (!listView->writeReport(path)) return false;
+            if (!taskbar) return true;
+            std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::app);
+            out << taskbar->reportLines();
+            return static_cast<bool>(out.flush());
+        }
         case ResetCounters:
             listView->resetLog();
+            if (taskbar) taskbar->resetLog();
+            return true;
+        case AnnounceTaskbar:
+            TaskbarWindow::BroadcastTaskbarCreated();
             return true;
         default:
             return false;

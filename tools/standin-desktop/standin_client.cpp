@@ -53,6 +53,7 @@ StandInDesktop::StandInDesktop(const std::wstring& folder, const LaunchOptions& 
     if (options.workerW) command += L" --workerw";
     if (options.exitAfterTextQueries > 0)
         command += L" --exit-after-text-queries " + std::to_wstring(options.exitAfterTextQueries);
+    if (options.taskbarHeight > 0) command += L" --taskbar " + std::to_wstring(options.taskbarHeight);
     if (options.stallAtPosition > 0)
         command += L" --stall-at-position " + std::to_wstring(options.stallAtPosition) + L" --stall-ms " +
                    std::to_wstring(options.stallMs);
@@ -117,6 +118,10 @@ bool StandInDesktop::sendCommand(uintptr_t command, const void* data, DWORD size
            result;
 }
 
+void StandInDesktop::announceTaskbar() {
+    if (!sendCommand(AnnounceTaskbar, nullptr, 0)) throw StandInError("the stand-in did not announce its taskbar");
+}
+
 void StandInDesktop::resetCounters() {
     if (!sendCommand(ResetCounters, nullptr, 0)) throw StandInError("the stand-in did not reset its counters");
 }
@@ -139,6 +144,10 @@ Report StandInDesktop::report() {
                                     WideFromUtf8(line.substr(textStart))});
         } else if (f[0] == "received" && f.size() == 3) {
             report.received[static_cast<uint32_t>(std::stoul(f[1], nullptr, 16))] = std::stoull(f[2]);
+        } else if (f[0] == "tray" && f.size() >= 2) {
+            std::string event = f[1];
+            for (std::size_t i = 2; i < f.size(); ++i) event += " " + f[i];
+            report.trayEvents.push_back(event);
         } else if (f[0] == "event" && f.size() >= 2) {
             std::string event = f[1];
             for (std::size_t i = 2; i < f.size(); ++i) event += " " + f[i];

@@ -24,6 +24,7 @@ struct LaunchOptions {
     int exitAfterTextQueries = 0;
     int stallAtPosition = 0;  // that position message is answered only after stallMs
     int stallMs = 0;
+    int taskbarHeight = 0;  // > 0: a "Shell_TrayWnd" of that height that records tray icons
 };
 
 struct ReportedItem {
@@ -38,6 +39,7 @@ struct Report {
     std::vector<ReportedItem> items;
     std::map<uint32_t, uint64_t> received;  // list-view message -> times sent from outside
     std::vector<std::string> events;         // "setpos <i> <x> <y>" and "style <old> <new>", in order
+    std::vector<std::string> trayEvents;     // "add <id> <callback hex> <tip>" and "delete <id>", in order
 
     uint64_t receivedTotal() const;
 };
@@ -59,6 +61,8 @@ public:
 
     Report report();
     void resetCounters();
+    // Broadcasts "TaskbarCreated", as a shell does after a restart.
+    void announceTaskbar();
     bool running() const;
     DWORD processId() const { return processId_; }
     // Ends the process at once, as a crashing shell would.

@@ -11,9 +11,10 @@ namespace orbilux::standin {
 const wchar_t* const StandInUsage =
     L"standin-desktop.exe [--icons N] [--names FILE] [--auto-arrange] [--no-children] [--workerw]\n"
     L"                    [--exit-after-text-queries N] [--stall-at-position N --stall-ms MS]\n"
-    L"                    [--ready-event NAME] [--ready-file PATH] [--size WxH]\n"
+    L"                    [--ready-event NAME] [--ready-file PATH] [--size WxH] [--taskbar HEIGHT]\n"
     L"A window tree like the shell's desktop (Progman > SHELLDLL_DefView > SysListView32) with N\n"
-    L"named icons. --names reads one UTF-8 name per line. Stays up until closed.";
+    L"named icons. --names reads one UTF-8 name per line. --taskbar adds a taskbar window that records\n"
+    L"the tray icons it is sent. Stays up until closed.";
 
 namespace {
 
@@ -75,6 +76,8 @@ std::optional<StandInOptions> ParseStandInOptions(const std::vector<std::wstring
                 return fail(L"bad --stall-at-position " + value);
         } else if (arg == L"--stall-ms") {
             if (!ParseCount(value, options.stallMs, 0, 600000)) return fail(L"bad --stall-ms " + value);
+        } else if (arg == L"--taskbar") {
+            if (!ParseCount(value, options.taskbarHeight, 1, 1000)) return fail(L"bad --taskbar " + value);
         } else if (arg == L"--names") {
             if (!ReadNames(value, options.names)) return fail(L"cannot read " + value);
         } else if (arg == L"--ready-event") {

@@ -20,6 +20,7 @@ struct StandInOptions {
     std::wstring readyFile;           // a file to create once the desktop is up
     int width = 0;                    // 0: the screen's size
     int height = 0;
+    int taskbarHeight = 0;            // > 0: a "Shell_TrayWnd" that tall along the bottom
 };
 
 // Parses the arguments (without the program name). Returns nullopt and sets

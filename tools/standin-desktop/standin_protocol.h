@@ -9,6 +9,7 @@
 //   received <message hex> <count>  list-view messages sent from other threads
 //   event   setpos <index> <x> <y>  each position message, in order of arrival
 //   event   style <old hex> <new hex>  each style change, in order
+//   tray    add <id> <callback hex> <tip> / delete <id>  tray icons sent to the taskbar
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,7 @@ namespace orbilux::standin {
 enum Command : uintptr_t {
     WriteReport = 1,    // lpData: UTF-16 path of the report file (with its NUL)
     ResetCounters = 2,  // forget received messages and events so far
+    AnnounceTaskbar = 3,  // broadcast "TaskbarCreated", as a restarted shell does
 };
 
 }  // namespace orbilux::standin

@@ -136,7 +136,6 @@ void MainWindow::createControls() {
     bar.id = ui::ReminderBar;
     bar.clickable = true;
     reminderBar_ = std::make_unique<PanelWindow>(args_.painter, bar);
-    layout_.track(reminderBar_->hwnd(), {});
     layout_.add(reminderBar_->hwnd(),
                 {L"Static", t::ReminderLabel, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, layout::ReminderLabel, ui::ReminderLabel});
     WatchButton(layout_.add(reminderBar_->hwnd(), {L"Button", t::ReminderOkButton, button,
@@ -146,13 +145,14 @@ void MainWindow::createControls() {
 
 void MainWindow::placeReminderBar() {
     if (!reminderBar_) return;
+    // Along the client area's real bottom edge, in physical pixels: a
+    // logical top worked back from the client height could round a pixel
+    // past it.
     RECT client{};
     GetClientRect(hwnd(), &client);
-    const Dpi dpi = layout_.dpi();
-    // The bar's logical top follows the client area's real height.
-    const int height = MulDiv(client.bottom, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi.value));
-    layout_.move(reminderBar_->hwnd(),
-                 {0, height - layout::ReminderBarHeight, layout::ClientWidth, height});
+    const int height = layout_.dpi().scale(layout::ReminderBarHeight);
+    SetWindowPos(reminderBar_->hwnd(), nullptr, 0, client.bottom - height, client.right, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 PageView* MainWindow::pageOf(HWND control) const {
