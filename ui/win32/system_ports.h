@@ -17,11 +17,13 @@ class Win32ScreenInfo : public ui::ScreenInfo {
 public:
     ui::Rect workArea() override;  // SystemParametersInfoW(SPI_GETWORKAREA)
     bool onAnyMonitor(const ui::Rect& rect) override;
+    int32_t taskbarAllowance() override;  // "Shell_TrayWnd"'s height + 15
 };
 
 class Win32FileSystem : public ui::FileSystem {
 public:
     bool fileExists(const std::wstring& path) override;
+    std::vector<ui::DirectoryEntry> listDirectory(const std::wstring& folder, const std::wstring& pattern) override;
 };
 
 }  // namespace orbilux::win32
