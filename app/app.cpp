@@ -21,8 +21,13 @@ App::App()
       smallIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
       window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
-                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}) {
+                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
+      shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
+                                         commands_, options_}) {
     window_.setPresenter(presenter_);
+    shapePage_.setPresenter(shapePresenter_);
+    presenter_.plugIn(shapePresenter_);
+    window_.addPage(ui::Page::Shape, shapePage_);
 }
 
 int App::run() {

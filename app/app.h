@@ -18,10 +18,12 @@
 #include "settings/win32/system_locations_win32.h"
 #include "ui/commands/command_table.h"
 #include "ui/main/main_presenter.h"
+#include "ui/shape/shape_page_presenter.h"
 #include "ui/skin/skin.h"
 #include "ui/win32/layered_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_box_notifier.h"
+#include "ui/win32/shape_page.h"
 #include "ui/win32/skin/skin_painter.h"
 #include "ui/win32/system_ports.h"
 #include "ui/win32/tray_icon.h"
@@ -71,7 +73,9 @@ private:
     win32::SkinPainter painter_{skin_};
     ui::CommandTable commands_;
     win32::MainWindow window_;
+    win32::ShapePage shapePage_{commands_};
     ui::MainPresenter presenter_;
+    ui::ShapePagePresenter shapePresenter_;
 };
 
 }  // namespace orbilux::app

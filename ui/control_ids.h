@@ -39,6 +39,29 @@ enum ControlId : uint16_t {
     ReminderBar = 120,           // sPanel6
     ReminderLabel = 121,         // sLabel12
     ReminderOkButton = 122,      // sButton1
+
+    // The shape page (the "Save current layout" button carries SaveDTIPos).
+    ShapeHeading = 130,      // sPanel2
+    ShapeGroupsBox = 131,    // ShapeGroups
+    ShapesListBox = 132,     // ShapesList
+    ShapeNameCaption = 133,  // ShapeNameLbl
+    WidthBar = 140,          // ShapeW
+    HeightBar = 141,         // ShapeH
+    GapBar = 142,            // ShapeG
+    IncreaseSizeButton = 150,  // dzi
+    DecreaseSizeButton = 151,  // dzo
+    MoveLeftButton = 152,      // dxm
+    MoveRightButton = 153,     // dxp
+    MoveUpButton = 154,        // dym
+    MoveDownButton = 155,      // dyp
+    CentreButton = 156,        // CenterBtn
+    FitButton = 157,           // fts
+    SizeLabel = 160,
+    PositionLabel = 161,
+    MoveLabel = 162,
+    WidthLabel = 163,
+    HeightLabel = 164,
+    GapLabel = 165,
 };
 
 // The tray icon's id and callback message.

@@ -1,7 +1,8 @@
 #include "tools/gui-driver/gui_driver.h"
 
-#include <fstream>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "tools/gui-driver/png_writer.h"
@@ -158,6 +159,52 @@ LPARAM CentreOf(HWND control) {
 void PressLeft(HWND control) { PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control)); }
 
 void ReleaseLeft(HWND control) { PostMessageW(control, WM_LBUTTONUP, 0, CentreOf(control)); }
+
+int ChooseComboItem(HWND combo, const std::wstring& text) {
+    const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (index == CB_ERR) return -1;
+    SendMessageW(combo, CB_SETCURSEL, WPARAM(index), 0);
+    PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return int(index);
+}
+
+bool ClickListLine(HWND list, const std::wstring& text) {
+    const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (index == LB_ERR) return false;
+    SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
+    const auto top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    const auto height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    const LPARAM at = MAKELPARAM(10, int((index - top) * height + height / 2));
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    return true;
+}
+
+SCROLLINFO ScrollBarState(HWND bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(bar, SB_CTL, &info);
+    return info;
+}
+
+void DragThumb(HWND bar, int pixels) {
+    // Without a page size the thumb is as wide as an arrow button, and it
+    // travels the track between the two arrows.
+    RECT client{};
+    GetClientRect(bar, &client);
+    const int arrow = client.bottom;
+    const int track = client.right - 2 * arrow - arrow;
+    const SCROLLINFO info = ScrollBarState(bar);
+    const int span = std::max(1, info.nMax - info.nMin);
+    const int thumbCentre = arrow + track * (info.nPos - info.nMin) / span + arrow / 2;
+    const int y = client.bottom / 2;
+    PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(thumbCentre, y));
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumbCentre + pixels / 2, y));
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumbCentre + pixels, y));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(thumbCentre + pixels, y));
+}
 
 void ChooseCommand(HWND window, int commandId) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0); }
 

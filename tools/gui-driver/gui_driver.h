@@ -72,6 +72,17 @@ void Click(HWND button);
 // pointer at its centre (posted).
 void PressLeft(HWND control);
 void ReleaseLeft(HWND control);
+// A drop-down list's item chosen, as the user's pick would: the selection
+// and the CBN_SELCHANGE its owner is told of. -1 when no item has the text.
+int ChooseComboItem(HWND combo, const std::wstring& text);
+// A click on a list box's line (pressed and released on it); false when
+// no line has the text.
+bool ClickListLine(HWND list, const std::wstring& text);
+// A scroll bar's range and position as it shows them.
+SCROLLINFO ScrollBarState(HWND bar);
+// The thumb of a horizontal scroll bar dragged by `pixels` with the left
+// button (press on the thumb, move, release).
+void DragThumb(HWND bar, int pixels);
 // A menu item (or any command) chosen in the main window.
 void ChooseCommand(HWND window, int commandId);
 // The tray icon's callback message with a mouse message, as the shell sends it.

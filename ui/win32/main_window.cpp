@@ -112,7 +112,10 @@ void MainWindow::createControls() {
     };
     for (const ColumnButton& c : column) {
         const HWND b = layout_.add(w, {L"Button", c.caption, button | BS_MULTILINE, c.rect, c.id});
-        WatchButton(b);
+        ButtonEventHandlers handlers;
+        for (PageView* page : pages_)
+            if (page && !handlers.entered && !handlers.left) handlers = page->columnButtonHandlers(c.id);
+        WatchButton(b, std::move(handlers));
         if (const ui::CommandTable::Command* command = args_.commands.find(static_cast<uint16_t>(c.id))) {
             tooltips_.add(b, command->hint);
             EnableWindow(b, command->enabled);
