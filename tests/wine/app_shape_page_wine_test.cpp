@@ -86,12 +86,11 @@ TEST_F(ShapePageStory, PickHoldDragFitAndFindTheShapeLaidOutAgainNextTime) {
         // About a second of "Increase size": about 13 steps of 10 pixels.
         const HWND grow = gui_driver::FindControl(window, ui::IncreaseSizeButton);
         gui_driver::PressLeft(grow);
-        ASSERT_TRUE(WaitUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; },
-                              StepTimeoutMs))
-            << "auto blend makes the window translucent while the button is held";
         BYTE alpha = 0;
         DWORD flags = 0;
-        EXPECT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+        ASSERT_TRUE(WaitUntil([&] { return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) != 0; },
+                              StepTimeoutMs))
+            << "auto blend makes the window translucent while the button is held";
         EXPECT_EQ(alpha, 90);
         Sleep(1000);
         gui_driver::ReleaseLeft(grow);
