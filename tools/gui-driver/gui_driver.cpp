@@ -5,6 +5,9 @@
 #include <fstream>
 #include <stdexcept>
 
+#include <commctrl.h>
+
+#include "desktop/win32/remote_buffer.h"
 #include "tools/gui-driver/png_writer.h"
 
 namespace orbilux::gui_driver {
@@ -204,6 +207,57 @@ void DragThumb(HWND bar, int pixels) {
     PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumbCentre + pixels / 2, y));
     PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumbCentre + pixels, y));
     PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(thumbCentre + pixels, y));
+}
+
+void ClickRight(HWND control) {
+    PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(control));
+    PostMessageW(control, WM_RBUTTONUP, 0, CentreOf(control));
+}
+
+void Type(HWND control, const std::wstring& text) {
+    for (const wchar_t c : text) PostMessageW(control, WM_CHAR, c, 1);
+}
+
+void PressKey(HWND control, UINT virtualKey) {
+    PostMessageW(control, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(control, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+std::vector<std::vector<std::wstring>> ListViewRows(HWND list, int columns) {
+    std::vector<std::vector<std::wstring>> rows;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    win32::RemoteBuffer buffer = win32::RemoteBuffer::OpenRemoteBuffer(processId);
+    constexpr std::size_t TextOffset = sizeof(LVITEMW);
+    constexpr int TextCapacity = 1024;
+    const auto count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    for (int row = 0; row < count; ++row) {
+        std::vector<std::wstring> cells;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = static_cast<LPWSTR>(buffer.at(TextOffset));
+            item.cchTextMax = TextCapacity;
+            buffer.WriteRemote(&item, buffer.at(0), sizeof item);
+            const auto length = SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), LPARAM(buffer.at(0)));
+            std::wstring text(std::size_t(std::clamp<LRESULT>(length, 0, TextCapacity - 1)), L'\0');
+            if (!text.empty()) buffer.ReadRemote(buffer.at(TextOffset), text.data(), text.size() * sizeof(wchar_t));
+            cells.push_back(text);
+        }
+        rows.push_back(cells);
+    }
+    buffer.CloseRemoteBuffer();
+    return rows;
+}
+
+void SelectListViewRow(HWND list, int row) {
+    const HWND header = FindWindowExW(list, nullptr, WC_HEADERW, nullptr);
+    RECT headerRect{};
+    GetClientRect(header, &headerRect);
+    const LPARAM firstRow = MAKELPARAM(20, headerRect.bottom + 4);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
+    PostMessageW(list, WM_LBUTTONUP, 0, firstRow);
+    for (int i = 0; i < row; ++i) PressKey(list, VK_DOWN);
 }
 
 void ChooseCommand(HWND window, int commandId) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0); }

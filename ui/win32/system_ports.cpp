@@ -45,3 +45,34 @@ std::vector<ui::DirectoryEntry> Win32FileSystem::listDirectory(const std::wstrin
 }
 
 }  // namespace orbilux::win32
+
+namespace orbilux::win32 {
+
+namespace {
+
+void ReadLocale(LCTYPE type, std::wstring& into) {
+    wchar_t text[128] = {};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, 128) > 1) into = text;
+}
+
+}  // namespace
+
+ui::DateDisplayFormat Win32DateFormat::userFormat() {
+    ui::DateDisplayFormat format;
+    ReadLocale(LOCALE_SSHORTDATE, format.shortDate);
+    ReadLocale(LOCALE_STIMEFORMAT, format.longTime);
+    ReadLocale(LOCALE_S1159, format.am);
+    ReadLocale(LOCALE_S2359, format.pm);
+    for (int i = 0; i < 12; ++i) {
+        ReadLocale(LOCALE_SMONTHNAME1 + LCTYPE(i), format.months[std::size_t(i)]);
+        ReadLocale(LOCALE_SABBREVMONTHNAME1 + LCTYPE(i), format.shortMonths[std::size_t(i)]);
+    }
+    // The locale's days start on Monday (LOCALE_SDAYNAME1), ours on Sunday.
+    for (int i = 0; i < 7; ++i) {
+        ReadLocale(LOCALE_SDAYNAME1 + LCTYPE(i), format.days[std::size_t((i + 1) % 7)]);
+        ReadLocale(LOCALE_SABBREVDAYNAME1 + LCTYPE(i), format.shortDays[std::size_t((i + 1) % 7)]);
+    }
+    return format;
+}
+
+}  // namespace orbilux::win32
