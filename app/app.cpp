@@ -20,6 +20,7 @@ App::App()
     : largeIcon_(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
       smallIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
       window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
+      optionsDialog_(painter_, win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
                                         layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
@@ -33,11 +34,13 @@ App::App()
     layoutsPage_.setPresenter(layoutsPresenter_);
     presenter_.plugIn(layoutsPresenter_);
     window_.addPage(ui::Page::Layouts, layoutsPage_);
+    presenter_.plugIn(optionsDialog_);
 }
 
 int App::run() {
     window_.create();
     descriptionDialog_.attach(window_.hwnd());
+    optionsDialog_.attach(window_.hwnd());
     window_.show();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

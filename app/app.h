@@ -26,6 +26,7 @@
 #include "ui/win32/layouts_page.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_box_notifier.h"
+#include "ui/win32/options_dialog.h"
 #include "ui/win32/shape_page.h"
 #include "ui/win32/skin/skin_painter.h"
 #include "ui/win32/system_ports.h"
@@ -81,6 +82,7 @@ private:
     win32::ShapePage shapePage_{commands_};
     win32::LayoutsPage layoutsPage_{skin_};
     win32::DescriptionDialogAsker descriptionDialog_{painter_};
+    win32::OptionsDialogOpener optionsDialog_;
     ui::MainPresenter presenter_;
     ui::ShapePagePresenter shapePresenter_;
     ui::LayoutsPagePresenter layoutsPresenter_;

@@ -78,6 +78,37 @@ enum ControlId : uint16_t {
 
     // The description dialog TSetDescF ("Ok" and "Cancel" are IDOK and IDCANCEL).
     DescriptionDialogEdit = 180,  // Edit1
+
+    // The options dialog TOptionsForm ("Ok" and "Cancel" are IDOK and IDCANCEL).
+    OptionsPanel = 190,        // OptPanel
+    AboutPanel = 191,          // RegAboutPanel
+    GeneralGroup = 192,
+    InterfaceGroup = 193,
+    RunAtStartupCheck = 194,   // Run_SuC
+    MinimizeOnTrayCheck = 195, // Min_TrayC
+    LoadLastShapeCheck = 196,  // LOAD_LAST_SHAPEC
+    SaveOnStartupCheck = 197,  // SAVE_ON_STARTC
+    ConfirmLabel = 198,
+    ConfirmSaveCheck = 199,    // CONF_SAVEC
+    ConfirmLoadCheck = 200,    // CONF_LOADC
+    HueSlider = 201,           // Hue
+    SaturationSlider = 202,    // Saturation
+    TransparencySlider = 203,  // TransC
+    HueLabel = 204,
+    SaturationLabel = 205,
+    TransparencyLabel = 206,
+    ResetButton = 207,
+    AboutHeading = 210,
+    ProductNameLabel = 211,
+    VersionLabel = 212,
+    AboutSeparator = 213,
+    SupportMailLabel = 214,
+    SupportMailLink = 215,
+    HomepageLabel = 216,
+    HomepageLink = 217,
+    HelpLabel = 218,
+    HelpLink = 219,
+    ArtworkCreditLink = 220,
 };
 
 // The tray icon's id and callback message.

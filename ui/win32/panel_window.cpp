@@ -14,10 +14,15 @@ bool IsClickableLabel(HWND window) {
 }  // namespace
 
 PanelWindow::PanelWindow(const SkinPainter& painter, const PanelArgs& args)
-    : painter_(painter), clickable_(args.clickable), surface_(args.surface) {
+    : painter_(painter),
+      clickable_(args.clickable),
+      surface_(args.surface),
+      group_(!args.groupCaption.empty()),
+      font_(args.font) {
     registerClass(PanelClassName);
     WindowCreateArgs create;
     create.className = PanelClassName;
+    create.title = args.groupCaption.c_str();
     create.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0);
     // Tab moves into and out of the panel's controls as if they were the
     // window's own.
@@ -51,6 +56,22 @@ LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             painter_.fill(reinterpret_cast<HDC>(wParam), client, surface_);
             return 1;
         }
+        case WM_SETFONT:
+            font_ = reinterpret_cast<HFONT>(wParam);
+            return 0;
+        case WM_PAINT:
+            if (group_) {
+                PAINTSTRUCT paint;
+                const HDC dc = BeginPaint(hwnd(), &paint);
+                RECT client;
+                GetClientRect(hwnd(), &client);
+                wchar_t caption[128] = {};
+                GetWindowTextW(hwnd(), caption, 128);
+                painter_.drawGroupFrame(dc, client, caption, font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+                EndPaint(hwnd(), &paint);
+                return 0;
+            }
+            break;
         case WM_SETCURSOR: {
             const HWND over = reinterpret_cast<HWND>(wParam);
             if (clickable_ && LOWORD(lParam) == HTCLIENT && (over == hwnd() || IsClickableLabel(over))) {

@@ -19,6 +19,10 @@ struct PanelArgs {
     bool visible = true;
     bool clickable = false;  // a click reports WM_COMMAND(id, BN_CLICKED) to the parent
     Surface surface = Surface::Panel;
+    // A group of controls: a frame with this caption (also the panel's
+    // window text, which screen readers read as the group's name).
+    std::wstring groupCaption;
+    HFONT font = nullptr;  // the caption's
 };
 
 class PanelWindow : public WindowBase {
@@ -33,6 +37,8 @@ private:
     const SkinPainter& painter_;
     bool clickable_;
     Surface surface_;
+    bool group_;
+    HFONT font_;
 };
 
 // The class name every panel is registered under.

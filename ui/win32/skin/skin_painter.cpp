@@ -66,6 +66,10 @@ void SkinPainter::fill(HDC dc, const RECT& area, Surface surface) const {
 }
 
 void SkinPainter::drawButton(const DRAWITEMSTRUCT& item, const ButtonLook& look) const {
+    if (look.link) {
+        drawLink(item, look);
+        return;
+    }
     const ui::Palette& p = palette();
     const HDC dc = item.hDC;
     RECT box = item.rcItem;
@@ -133,6 +137,50 @@ void SkinPainter::drawGlyph(HDC dc, const RECT& box, Glyph glyph, ui::Rgb colour
         {{cx, cy + r}, {cx - r, cy - h}, {cx + r, cy - h}},  // down
     };
     Polygon(dc, arrows[int(glyph) - int(Glyph::Left)], 3);
+}
+
+void SkinPainter::drawLink(const DRAWITEMSTRUCT& item, const ButtonLook& look) const {
+    const HDC dc = item.hDC;
+    const HWND parent = GetParent(item.hwndItem);
+    FillRect(dc, &item.rcItem, reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                                      reinterpret_cast<LPARAM>(item.hwndItem))));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfUnderline = TRUE;
+    UniqueFont underlined(CreateFontIndirectW(&font));
+    SelectedObject selected(dc, underlined.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(look.hot ? palette().text : palette().accent));
+    RECT text = item.rcItem;
+    const std::wstring caption = WindowText(item.hwndItem);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    RECT area = item.rcItem;
+    DrawTextW(dc, caption.c_str(), -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus{text.left, area.top, std::min(text.right + 2, area.right), area.bottom};
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void SkinPainter::drawGroupFrame(HDC dc, const RECT& area, const std::wstring& caption, HFONT font) const {
+    SelectedObject selected(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT frame = area;
+    frame.top += metrics.tmHeight / 2;
+    UniquePen pen(CreatePen(PS_SOLID, 1, ToColorRef(palette().buttonBorder)));
+    {
+        SelectedObject selectedPen(dc, pen.get());
+        SelectedObject hollow(dc, GetStockObject(HOLLOW_BRUSH));
+        RoundRect(dc, frame.left, frame.top, frame.right, frame.bottom, 6, 6);
+    }
+    SIZE size{};
+    GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &size);
+    RECT label{area.left + 8, area.top, area.left + 12 + size.cx, area.top + metrics.tmHeight};
+    FillRect(dc, &label, surfaceBrush(Surface::Window));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(palette().text));
+    DrawTextW(dc, caption.c_str(), -1, &label, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void SkinPainter::skinMenu(HMENU menu) {

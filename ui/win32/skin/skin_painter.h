@@ -32,6 +32,7 @@ struct ButtonLook {
     bool hot = false;
     bool noFocusRect = false;
     Glyph glyph = Glyph::None;  // a picture instead of the caption (which stays the window text)
+    bool link = false;          // drawn as a web link: underlined accent text on the surface
 };
 
 class SkinPainter {
@@ -49,6 +50,8 @@ public:
     HBRUSH controlColours(UINT message, HDC dc, HWND control, Surface surface, bool warning = false) const;
 
     void fill(HDC dc, const RECT& area, Surface surface) const;
+    // A group's frame with its caption in the top left corner.
+    void drawGroupFrame(HDC dc, const RECT& area, const std::wstring& caption, HFONT font) const;
     void drawButton(const DRAWITEMSTRUCT& item, const ButtonLook& look) const;
 
     // The menu takes the skin's menu background now and after every change.
@@ -62,6 +65,7 @@ private:
     void rebuild();
     void drawCaption(HDC dc, const RECT& box, const std::wstring& text, ui::Rgb colour, bool pressed) const;
     void drawGlyph(HDC dc, const RECT& box, Glyph glyph, ui::Rgb colour, bool pressed) const;
+    void drawLink(const DRAWITEMSTRUCT& item, const ButtonLook& look) const;
 
     ui::Skin& skin_;
     UniqueBrush window_;
