@@ -291,6 +291,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case ui::TrayCallbackMessage:
             if (presenter_ && presenter_->onTrayCallback(static_cast<uint32_t>(LOWORD(lParam)))) return 0;
             break;
+        case WM_ENDSESSION:
+            // Windows is shutting down or the user logs off: the process ends
+            // without a WM_DESTROY, so the state is saved now.
+            if (wParam && presenter_) presenter_->onDestroyed();
+            return 0;
         case WM_DESTROY:
             // The quit first: the loop must end even when saving the state fails.
             PostQuitMessage(0);
