@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/command_line.h"
 #include "tools/gui-driver/gui_driver.h"
 #include "ui/control_ids.h"
 
@@ -29,13 +30,6 @@ namespace {
 
 constexpr DWORD StepTimeoutMs = 30000;
 
-std::vector<std::wstring> Arguments() {
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::wstring> args(argv + 1, argv + count);
-    LocalFree(argv);
-    return args;
-}
 
 std::wstring Quote(const std::wstring& text) {
     return text.find(L' ') == std::wstring::npos ? text : L"\"" + text + L"\"";
@@ -49,7 +43,7 @@ int Fail(const std::wstring& what) {
 }  // namespace
 
 int wmain() {
-    const std::vector<std::wstring> args = Arguments();
+    const std::vector<std::wstring> args = orbilux::win32::CommandLineArguments();
     std::size_t split = 0;
     while (split < args.size() && args[split] != L"--") ++split;
     if (split == 0 || split == args.size()) return Fail(L"usage: orbilux-driver.exe PROGRAM [ARGS...] -- STEP...");

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/command_line.h"
 #include "tools/standin-desktop/host_window.h"
 #include "tools/standin-desktop/standin_list_view.h"
 #include "tools/standin-desktop/standin_options.h"
@@ -24,13 +25,6 @@ using namespace orbilux::standin;
 
 namespace {
 
-std::vector<std::wstring> Arguments() {
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::wstring> args(argv + 1, argv + count);
-    LocalFree(argv);
-    return args;
-}
 
 void SignalReady(const StandInOptions& options) {
     if (!options.readyEvent.empty()) {
@@ -46,7 +40,7 @@ void SignalReady(const StandInOptions& options) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::wstring error;
-    const auto options = ParseStandInOptions(Arguments(), error);
+    const auto options = ParseStandInOptions(orbilux::win32::CommandLineArguments(), error);
     if (!options) {
         std::fwprintf(stderr, L"standin-desktop: %ls\n%ls\n", error.c_str(), StandInUsage);
         return 2;
