@@ -77,24 +77,6 @@ std::vector<std::wstring> FilesBelow(const std::wstring& folder) {
     return files;
 }
 
-// The control with that text anywhere below `parent`.
-HWND FindByText(HWND parent, const std::wstring& text) {
-    struct Search {
-        const std::wstring& text;
-        HWND found;
-    } search{text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (gui_driver::WindowText(window) != s->text) return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 int MainWindowCount() {
     int count = 0;
     for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"Tptt", nullptr)) != nullptr;) ++count;
@@ -212,7 +194,7 @@ TEST_F(InstallerStory, AnUpgradeKeepsTheUsersShapesAndSettingsAndTheTickRemovesO
     ASSERT_TRUE(WaitUntil(
         [&] {
             page = FindWindowW(nullptr, L"Orbilux Uninstall");
-            tick = page ? FindByText(page, L"&Also remove my saved layouts and settings") : nullptr;
+            tick = page ? gui_driver::FindControlByText(page, L"&Also remove my saved layouts and settings") : nullptr;
             return tick && IsWindowVisible(tick);
         },
         StepTimeoutMs));
