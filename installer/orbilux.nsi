@@ -136,6 +136,13 @@ Var RemoveUserDataBox
 
 Function un.onInit
     SetShellVarContext current
+    ; The uninstaller deletes files by name in its own folder: copied
+    ; anywhere else it could take a README.txt of someone else's with it.
+    ${IfNot} ${FileExists} "$INSTDIR\Orbilux.exe"
+        MessageBox MB_OK|MB_ICONSTOP "There is no Orbilux to remove in $INSTDIR." /SD IDOK
+        SetErrorLevel ${REFUSED}
+        Quit
+    ${EndIf}
     Call un.RefuseWhileRunning
 FunctionEnd
 
