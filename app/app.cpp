@@ -21,12 +21,23 @@ App::App()
       smallIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
       window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
-                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}) {
+                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
+      shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
+                                         commands_, options_}),
+      layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
+                                             descriptionDialog_, dateFormat_}) {
     window_.setPresenter(presenter_);
+    shapePage_.setPresenter(shapePresenter_);
+    presenter_.plugIn(shapePresenter_);
+    window_.addPage(ui::Page::Shape, shapePage_);
+    layoutsPage_.setPresenter(layoutsPresenter_);
+    presenter_.plugIn(layoutsPresenter_);
+    window_.addPage(ui::Page::Layouts, layoutsPage_);
 }
 
 int App::run() {
     window_.create();
+    descriptionDialog_.attach(window_.hwnd());
     window_.show();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -17,11 +17,16 @@
 #include "settings/win32/profile_win32.h"
 #include "settings/win32/system_locations_win32.h"
 #include "ui/commands/command_table.h"
+#include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
+#include "ui/shape/shape_page_presenter.h"
 #include "ui/skin/skin.h"
+#include "ui/win32/description_dialog.h"
 #include "ui/win32/layered_window.h"
+#include "ui/win32/layouts_page.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_box_notifier.h"
+#include "ui/win32/shape_page.h"
 #include "ui/win32/skin/skin_painter.h"
 #include "ui/win32/system_ports.h"
 #include "ui/win32/tray_icon.h"
@@ -57,6 +62,8 @@ private:
     win32::ShellLinkOpener links_;
     win32::Win32ScreenInfo screen_;
     win32::Win32FileSystem files_;
+    win32::Win32DateFormat dateFormat_;
+    win32::MessageBoxConfirmer confirmer_{notifier_};
 
     // The core.
     ShapeEngine engine_{desktop_};
@@ -71,7 +78,12 @@ private:
     win32::SkinPainter painter_{skin_};
     ui::CommandTable commands_;
     win32::MainWindow window_;
+    win32::ShapePage shapePage_{commands_};
+    win32::LayoutsPage layoutsPage_{skin_};
+    win32::DescriptionDialogAsker descriptionDialog_{painter_};
     ui::MainPresenter presenter_;
+    ui::ShapePagePresenter shapePresenter_;
+    ui::LayoutsPagePresenter layoutsPresenter_;
 };
 
 }  // namespace orbilux::app

@@ -101,6 +101,14 @@ std::vector<std::wstring> LayoutStore::ListLayoutIds() {
     return headerKey->valueNames();
 }
 
+bool LayoutStore::HeaderKeyUsable() { return ports_.registry.openKey(headerKeyPath(), true) != nullptr; }
+
+bool LayoutStore::HasLayoutHeader(const std::wstring& id) {
+    if (id.empty()) return false;
+    std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKeyForReading(headerKeyPath());
+    return headerKey && headerKey->hasValue(id);
+}
+
 bool LayoutStore::readInfo(RegistryKey& headerKey, const std::wstring& id, const LocaleSettings& locale,
                            LayoutInfo& info) {
     // An empty name is the key's default value, never a layout's header.

@@ -89,6 +89,12 @@ public:
     // empty when the key can't be opened.
     std::vector<std::wstring> ListLayoutIds();
 
+    // Whether the header key can be opened for writing (it is created when
+    // missing): nothing can be saved, replaced or deleted otherwise.
+    bool HeaderKeyUsable();
+    // Whether the header key holds a header named id.
+    bool HasLayoutHeader(const std::wstring& id);
+
     // Fills `info` from the header named id and returns true; returns false
     // and leaves `info` untouched when the header key or the value is missing
     // (or the id is empty). A value that is not text gives the

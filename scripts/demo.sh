@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The demo: the window program on a desktop. Builds the Windows executables,
 # starts the stand-in desktop under Wine with 60 icons and a taskbar, then
-# starts Orbilux.exe on it and walks it through a first run (the welcome
-# message, the main window over the desktop), taking screenshots; then
-# arranges the icons in a heart and puts them back from the layout that the
-# first run saved. Uses a private Xvfb display, or $DISPLAY when it is set.
-# Prints the screenshots' paths.
+# starts Orbilux.exe on it and walks it through a first run as a user would:
+# the welcome message, the main window over the desktop, the "Love" group,
+# the heart (the first pick lays it out, the second moves the icons), a
+# bigger heart; then puts the icons back from the layout that the first run
+# saved. Uses a private Xvfb display, or $DISPLAY when it is set. Prints the
+# screenshots' paths.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh demo
@@ -34,20 +35,23 @@ for _ in $(seq 1 300); do [ -f "$ready" ] && break; sleep 0.1; done
 [ -f "$ready" ] || { echo "the stand-in desktop did not start (see $out/standin.log)"; exit 1; }
 screenshot "$out/1-desktop.png"
 
-echo "Starting Orbilux.exe for the first time ..."
-orbilux box window "shot:$(windows_path "$out/2-main-window.png")" exit
+echo "Starting Orbilux.exe for the first time, arranging the icons in a heart ..."
+# Control ids: ui/control_ids.h (131 the group box, 132 the shape list,
+# 150 "Increase size", 157 "Fit shape to screen size").
+orbilux box window "shot:$(windows_path "$out/2-main-window.png")" \
+    combo:131:Love "title:Orbilux - 4 shapes in Love" \
+    line:132:Heart "title:Orbilux - 'Heart' shape from Love" line:132:Heart sleep:500 \
+    "shot:$(windows_path "$out/3-heart.png")" \
+    click:157 sleep:500 "shot:$(windows_path "$out/4-bigger-heart.png")" exit
 echo "Layouts saved by the first run:"
 ctl list
-
-ctl arrange "$(windows_path "$bin/Shapes/Love/Heart.shp")" >"$out/arrange.txt"
-head -2 "$out/arrange.txt"
-screenshot "$out/3-heart.png"
 ctl restore newest
-screenshot "$out/4-restored.png"
+screenshot "$out/5-restored.png"
 
 wine_env_stop
 echo "Screenshots:"
 echo "  $(realpath "$out/1-desktop.png")   the stand-in desktop"
 echo "  $(realpath "$out/2-main-window.png")   Orbilux's main window over it"
-echo "  $(realpath "$out/3-heart.png")   60 icons in a heart"
-echo "  $(realpath "$out/4-restored.png")   after restoring the layout the first run saved"
+echo "  $(realpath "$out/3-heart.png")   60 icons in a heart, picked on the shape page"
+echo "  $(realpath "$out/4-bigger-heart.png")   fitted to seven eighths of the screen"
+echo "  $(realpath "$out/5-restored.png")   after restoring the layout the first run saved"

@@ -26,6 +26,10 @@ enum CommandId : uint16_t {
     SaveLayoutWithDescription = 1014,  // main menu: opens the description dialog
     HelpMenuItem = 1015,               // "Get help..." in the Help menu
     HomepageMenuItem = 1016,           // "Homepage" in the Help menu
+    RestoreSelLayoutA = 1017,          // the layouts page's row commands
+    DelLayoutA = 1018,
+    ReplaceLayoutA = 1019,
+    SetLayoutDescA = 1020,
 };
 
 // Controls that are not command buttons.
@@ -39,15 +43,51 @@ enum ControlId : uint16_t {
     ReminderBar = 120,           // sPanel6
     ReminderLabel = 121,         // sLabel12
     ReminderOkButton = 122,      // sButton1
+
+    // The shape page (the "Save current layout" button carries SaveDTIPos).
+    ShapeHeading = 130,      // sPanel2
+    ShapeGroupsBox = 131,    // ShapeGroups
+    ShapesListBox = 132,     // ShapesList
+    ShapeNameCaption = 133,  // ShapeNameLbl
+    WidthBar = 140,          // ShapeW
+    HeightBar = 141,         // ShapeH
+    GapBar = 142,            // ShapeG
+    IncreaseSizeButton = 150,  // dzi
+    DecreaseSizeButton = 151,  // dzo
+    MoveLeftButton = 152,      // dxm
+    MoveRightButton = 153,     // dxp
+    MoveUpButton = 154,        // dym
+    MoveDownButton = 155,      // dyp
+    CentreButton = 156,        // CenterBtn
+    FitButton = 157,           // fts
+    SizeLabel = 160,
+    PositionLabel = 161,
+    MoveLabel = 162,
+    WidthLabel = 163,
+    HeightLabel = 164,
+    GapLabel = 165,
+
+    // The layouts page.
+    LayoutsExplanation = 170,  // sLabel8
+    LayoutsList = 171,
+    DescriptionLabel = 172,    // sLabel3
+    DescriptionEdit = 173,     // sEdit1
+    SaveNewLayoutButton = 174, // sBitBtn10
+    LayoutsHintSave = 175,
+    LayoutsHintReplace = 176,
+
+    // The description dialog TSetDescF ("Ok" and "Cancel" are IDOK and IDCANCEL).
+    DescriptionDialogEdit = 180,  // Edit1
 };
 
 // The tray icon's id and callback message.
 inline constexpr uint32_t TrayIconId = 1;
 inline constexpr uint32_t TrayCallbackMessage = 1025;  // WM_USER + 1
 
-// Items of the saved-layouts submenus get ids from this range, one per
-// layout shown.
+// Items of the saved-layouts submenus get ids from these ranges, one per
+// layout shown: the main menu's "Restore layouts", then the tray menu's.
 inline constexpr uint16_t FirstSavedLayoutItem = 20000;
+inline constexpr uint16_t FirstTraySavedLayoutItem = 25000;
 inline constexpr uint16_t LastSavedLayoutItem = 29999;
 
 }  // namespace orbilux::ui

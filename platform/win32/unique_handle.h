@@ -48,6 +48,14 @@ struct RegKeyTraits {
 };
 using UniqueRegKey = UniqueResource<HKEY, RegKeyTraits>;
 
+struct FindHandleTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { FindClose(h); }
+};
+// A directory listing from FindFirstFileW.
+using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;
+
 // GDI objects made by the program (fonts, brushes, bitmaps, pens).
 template <typename Object>
 struct GdiObjectTraits {

@@ -127,8 +127,10 @@ class FakeScreenInfo : public ui::ScreenInfo {
 public:
     ui::Rect workArea() override { return area; }
     bool onAnyMonitor(const ui::Rect& rect) override { return rect.intersects(monitor); }
+    int32_t taskbarAllowance() override { return allowance; }
     ui::Rect area{0, 0, 1920, 1040};
     ui::Rect monitor{0, 0, 1920, 1080};
+    int32_t allowance = 55;  // a 40-pixel taskbar and 15
 };
 
 class FakeFiles : public ui::FileSystem {
@@ -136,6 +138,7 @@ public:
     explicit FakeFiles(const FakeProfile& profile) : profile_(profile) {}
     // The settings file exists once the fake profile holds it.
     bool fileExists(const std::wstring& path) override { return profile_.exists(path); }
+    std::vector<ui::DirectoryEntry> listDirectory(const std::wstring&, const std::wstring&) override { return {}; }
 
 private:
     const FakeProfile& profile_;

@@ -40,7 +40,8 @@ TEST_F(MainWindowStory, AFirstRunSavesTheLayoutWelcomesBeforeTheWindowAndWritesT
         gui_driver::AnswerMessageBox(box->window, IDOK);
         const HWND window = waitForMainWindow(*app);
         ASSERT_TRUE(window);
-        EXPECT_EQ(gui_driver::WindowText(window), L"Orbilux 0.9 (beta)");
+        // The shape page has listed every bundled shape.
+        EXPECT_EQ(gui_driver::WindowText(window), L"Orbilux - 47 shapes in All shapes");
         Screenshot(L"main-window", window);
         Screenshot(L"main-window-on-desktop");
         exitThroughMenu(*app, window);

@@ -13,6 +13,7 @@
 
 #include "platform/text.h"
 #include "tests/support/shape_records.h"
+#include "tests/wine/plan_json.h"
 #include "tests/wine/wine_test_support.h"
 #include "tools/standin-desktop/standin_client.h"
 
@@ -47,32 +48,8 @@ test::ShapeRecipe HeartShape() {
     return recipe;
 }
 
-// The text between `"key": ` and the matching end of its array.
-std::string JsonArray(const std::string& json, const std::string& key) {
-    const std::size_t start = json.find("\"" + key + "\": [");
-    if (start == std::string::npos) return {};
-    std::size_t at = json.find('[', start);
-    int depth = 0;
-    for (std::size_t i = at; i < json.size(); ++i) {
-        if (json[i] == '[') ++depth;
-        if (json[i] == ']' && --depth == 0) return json.substr(at, i - at + 1);
-    }
-    return {};
-}
-
-std::vector<long long> Integers(const std::string& text) {
-    std::vector<long long> numbers;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == '-' || std::isdigit(static_cast<unsigned char>(text[i]))) {
-            std::size_t used = 0;
-            numbers.push_back(std::stoll(text.substr(i), &used));
-            i += used;
-        } else {
-            ++i;
-        }
-    }
-    return numbers;
-}
+using wine_test::Integers;
+using wine_test::JsonArray;
 
 TEST(OrbiluxctlDesktopWine, ArrangePutsEveryIconWherePlanSaysItGoes) {
     standin::LaunchOptions options;

@@ -1,10 +1,14 @@
 #include "tools/gui-driver/gui_driver.h"
 
-#include <fstream>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <stdexcept>
 
+#include <commctrl.h>
+
+#include "desktop/win32/remote_buffer.h"
 #include "tools/gui-driver/png_writer.h"
 
 namespace orbilux::gui_driver {
@@ -172,6 +176,103 @@ LPARAM CentreOf(HWND control) {
 void PressLeft(HWND control) { PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control)); }
 
 void ReleaseLeft(HWND control) { PostMessageW(control, WM_LBUTTONUP, 0, CentreOf(control)); }
+
+int ChooseComboItem(HWND combo, const std::wstring& text) {
+    const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (index == CB_ERR) return -1;
+    SendMessageW(combo, CB_SETCURSEL, WPARAM(index), 0);
+    PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return int(index);
+}
+
+bool ClickListLine(HWND list, const std::wstring& text) {
+    const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (index == LB_ERR) return false;
+    SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
+    const auto top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    const auto height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    const LPARAM at = MAKELPARAM(10, int((index - top) * height + height / 2));
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    return true;
+}
+
+SCROLLINFO ScrollBarState(HWND bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(bar, SB_CTL, &info);
+    return info;
+}
+
+void DragThumb(HWND bar, int pixels) {
+    // Without a page size the thumb is as wide as an arrow button, and it
+    // travels the track between the two arrows.
+    RECT client{};
+    GetClientRect(bar, &client);
+    const int arrow = client.bottom;
+    const int track = client.right - 2 * arrow - arrow;
+    const SCROLLINFO info = ScrollBarState(bar);
+    const int span = std::max(1, info.nMax - info.nMin);
+    const int thumbCentre = arrow + track * (info.nPos - info.nMin) / span + arrow / 2;
+    const int y = client.bottom / 2;
+    PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(thumbCentre, y));
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumbCentre + pixels / 2, y));
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumbCentre + pixels, y));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(thumbCentre + pixels, y));
+}
+
+void ClickRight(HWND control) {
+    PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(control));
+    PostMessageW(control, WM_RBUTTONUP, 0, CentreOf(control));
+}
+
+void Type(HWND control, const std::wstring& text) {
+    for (const wchar_t c : text) PostMessageW(control, WM_CHAR, c, 1);
+}
+
+void PressKey(HWND control, UINT virtualKey) {
+    PostMessageW(control, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(control, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+std::vector<std::vector<std::wstring>> ListViewRows(HWND list, int columns) {
+    std::vector<std::vector<std::wstring>> rows;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    win32::RemoteBuffer buffer = win32::RemoteBuffer::OpenRemoteBuffer(processId);
+    constexpr std::size_t TextOffset = sizeof(LVITEMW);
+    constexpr int TextCapacity = 1024;
+    const auto count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    for (int row = 0; row < count; ++row) {
+        std::vector<std::wstring> cells;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = static_cast<LPWSTR>(buffer.at(TextOffset));
+            item.cchTextMax = TextCapacity;
+            buffer.WriteRemote(&item, buffer.at(0), sizeof item);
+            const auto length = SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), LPARAM(buffer.at(0)));
+            std::wstring text(std::size_t(std::clamp<LRESULT>(length, 0, TextCapacity - 1)), L'\0');
+            if (!text.empty()) buffer.ReadRemote(buffer.at(TextOffset), text.data(), text.size() * sizeof(wchar_t));
+            cells.push_back(text);
+        }
+        rows.push_back(cells);
+    }
+    buffer.CloseRemoteBuffer();
+    return rows;
+}
+
+void SelectListViewRow(HWND list, int row) {
+    const HWND header = FindWindowExW(list, nullptr, WC_HEADERW, nullptr);
+    RECT headerRect{};
+    GetClientRect(header, &headerRect);
+    const LPARAM firstRow = MAKELPARAM(20, headerRect.bottom + 4);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
+    PostMessageW(list, WM_LBUTTONUP, 0, firstRow);
+    for (int i = 0; i < row; ++i) PressKey(list, VK_DOWN);
+}
 
 void ChooseCommand(HWND window, int commandId) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0); }
 

@@ -75,6 +75,29 @@ void Click(HWND button);
 // pointer at its centre (posted).
 void PressLeft(HWND control);
 void ReleaseLeft(HWND control);
+// A drop-down list's item chosen, as the user's pick would: the selection
+// and the CBN_SELCHANGE its owner is told of. -1 when no item has the text.
+int ChooseComboItem(HWND combo, const std::wstring& text);
+// A click on a list box's line (pressed and released on it); false when
+// no line has the text.
+bool ClickListLine(HWND list, const std::wstring& text);
+// A scroll bar's range and position as it shows them.
+SCROLLINFO ScrollBarState(HWND bar);
+// The thumb of a horizontal scroll bar dragged by `pixels` with the left
+// button (press on the thumb, move, release).
+void DragThumb(HWND bar, int pixels);
+// The mouse's right button pressed and released on a control (posted).
+void ClickRight(HWND control);
+// Text typed into a control, one WM_CHAR per character (posted).
+void Type(HWND control, const std::wstring& text);
+// A key pressed on a control (posted WM_KEYDOWN and WM_KEYUP).
+void PressKey(HWND control, UINT virtualKey);
+// A report-style list view's rows, each its cells' texts, read through a
+// block in the owning process as the desktop bridge reads the shell's.
+std::vector<std::vector<std::wstring>> ListViewRows(HWND list, int columns);
+// A click on a list view's row (the first row clicked, then the arrow
+// keys down to it).
+void SelectListViewRow(HWND list, int row);
 // A menu item (or any command) chosen in the main window.
 void ChooseCommand(HWND window, int commandId);
 // The tray icon's callback message with a mouse message, as the shell sends it.

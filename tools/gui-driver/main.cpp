@@ -4,6 +4,9 @@
 //   window         wait until the main window is shown
 //   click:ID       click the control with that id
 //   press:ID / release:ID   the left mouse button on a control
+//   combo:ID:TEXT  choose that item of a drop-down list
+//   line:ID:TEXT   click that line of a list
+//   title:TEXT     wait until the main window's title reads TEXT
 //   command:ID     choose a menu command
 //   sleep:MS       wait
 //   shot:PATH      save a screenshot of the whole screen as PNG
@@ -81,6 +84,16 @@ int wmain() {
             else if (verb == L"press") PressLeft(target);
             else ReleaseLeft(target);
             WaitUntilIdle(main);
+        } else if (verb == L"combo" || verb == L"line") {
+            const std::size_t second = value.find(L':');
+            if (!mainWindow() || second == std::wstring::npos) return Fail(L"bad step " + step);
+            const HWND target = FindControl(main, std::stoi(value.substr(0, second)));
+            const std::wstring text = value.substr(second + 1);
+            const bool done = verb == L"combo" ? ChooseComboItem(target, text) >= 0 : ClickListLine(target, text);
+            if (!done) return Fail(L"no item " + text);
+        } else if (verb == L"title") {
+            if (!mainWindow() || !WaitUntil([&] { return WindowText(main) == value; }, StepTimeoutMs))
+                return Fail(L"the title did not become " + value);
         } else if (verb == L"command") {
             if (!mainWindow()) return Fail(L"no main window");
             ChooseCommand(main, std::stoi(value));

@@ -37,6 +37,12 @@ public:
     // a command, the command is disabled or has no handler yet.
     bool execute(uint16_t id);
 
+    // Calls f(id, command) for every command, in id order.
+    template <typename F>
+    void forEach(F f) const {
+        for (const auto& [id, command] : commands_) f(id, command);
+    }
+
     // Called after every change of a command's enabled state.
     void addEnabledListener(EnabledListener listener) { listeners_.push_back(std::move(listener)); }
 

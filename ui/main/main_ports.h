@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/geometry.h"
 
@@ -47,12 +48,34 @@ public:
     virtual Rect workArea() = 0;
     // Whether any part of the rectangle lies on a monitor that exists now.
     virtual bool onAnyMonitor(const Rect& rect) = 0;
+    // The height of the taskbar window plus 15 pixels, 0 when there is no
+    // taskbar window; read anew.
+    virtual int32_t taskbarAllowance() = 0;
+};
+
+// File attributes as the file system reports them (the Win32 values).
+namespace file_attributes {
+inline constexpr uint32_t ReadOnly = 0x1;
+inline constexpr uint32_t Hidden = 0x2;
+inline constexpr uint32_t System = 0x4;
+inline constexpr uint32_t Directory = 0x10;
+inline constexpr uint32_t Archive = 0x20;
+}  // namespace file_attributes
+
+struct DirectoryEntry {
+    std::wstring name;
+    uint32_t attributes = 0;
 };
 
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
     virtual bool fileExists(const std::wstring& path) = 0;
+    // The entries of `folder` whose names match `pattern` ("*", "*.shp"; as
+    // the system matches, without regard to case), "." and ".." included
+    // when the system lists them, in the order the file system gives them.
+    // Empty when the folder can't be read.
+    virtual std::vector<DirectoryEntry> listDirectory(const std::wstring& folder, const std::wstring& pattern) = 0;
 };
 
 }  // namespace orbilux::ui

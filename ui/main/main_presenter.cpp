@@ -2,6 +2,7 @@
 
 #include "ui/control_ids.h"
 #include "ui/main/window_placement.h"
+#include "ui/scope_exit.h"
 #include "ui/ui_texts.h"
 
 namespace orbilux::ui {
@@ -191,10 +192,7 @@ void MainPresenter::exit() {
 void MainPresenter::onDestroyed() {
     // The icon goes even when the settings can't be written: a program that
     // has ended must not leave an icon behind in the tray.
-    struct DeleteIconAtEnd {
-        TrayIconPort& tray;
-        ~DeleteIconAtEnd() { tray.deleteIcon(); }
-    } deleteIcon{ports_.tray};
+    const ScopeExit deleteIcon([this] { ports_.tray.deleteIcon(); });
     SettingsFile file = ports_.settings.file(ports_.settings.settingsFilePath());
     saveWindowState(file);
 }

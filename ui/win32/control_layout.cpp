@@ -65,8 +65,10 @@ ui::Rect ControlLayout::logicalRect(HWND control) const {
 
 void ControlLayout::place(const Slot& slot) const {
     const RECT r = dpi_.scale(slot.rect);
+    // No copying of the old contents: a label made narrower must wrap its
+    // text anew rather than show its old lines cut off.
     SetWindowPos(slot.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void ControlLayout::relayout() {

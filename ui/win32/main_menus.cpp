@@ -61,3 +61,29 @@ void MainMenus::setTraySavedLayoutsEnabled(bool enabled) {
 }
 
 }  // namespace orbilux::win32
+
+namespace orbilux::win32 {
+
+HMENU MainMenus::savedLayouts(ui::SavedLayoutsMenu menu) const {
+    return menu == ui::SavedLayoutsMenu::Main ? mainSavedLayouts_ : traySavedLayouts_;
+}
+
+void MainMenus::clearSavedLayouts(ui::SavedLayoutsMenu menu) {
+    const HMENU submenu = savedLayouts(menu);
+    while (GetMenuItemCount(submenu) > 0) DeleteMenu(submenu, 0, MF_BYPOSITION);
+}
+
+void MainMenus::addSavedLayoutsHeading(ui::SavedLayoutsMenu menu) {
+    const HMENU submenu = savedLayouts(menu);
+    AppendMenuW(submenu, MF_STRING | MF_GRAYED, 0, L"Saved layouts: ");
+    AppendMenuW(submenu, MF_SEPARATOR | MF_GRAYED, 0, nullptr);
+}
+
+void MainMenus::addSavedLayout(ui::SavedLayoutsMenu menu, uint16_t itemId, const std::wstring& caption) {
+    // An "&" in a description is text, not a mnemonic.
+    std::wstring text;
+    for (const wchar_t c : caption) text += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
+    AppendMenuW(savedLayouts(menu), MF_STRING, itemId, text.c_str());
+}
+
+}  // namespace orbilux::win32

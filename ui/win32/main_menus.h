@@ -8,10 +8,11 @@
 #include <cstdint>
 
 #include "platform/win32/unique_handle.h"
+#include "ui/layouts/layouts_page_view.h"
 
 namespace orbilux::win32 {
 
-class MainMenus {
+class MainMenus : public ui::SavedLayoutsMenuView {
 public:
     MainMenus();
 
@@ -27,7 +28,14 @@ public:
     void setCommandEnabled(uint16_t id, bool enabled);
     void setTraySavedLayoutsEnabled(bool enabled);
 
+    // ui::SavedLayoutsMenuView
+    void clearSavedLayouts(ui::SavedLayoutsMenu menu) override;
+    void addSavedLayoutsHeading(ui::SavedLayoutsMenu menu) override;
+    void addSavedLayout(ui::SavedLayoutsMenu menu, uint16_t itemId, const std::wstring& caption) override;
+
 private:
+    HMENU savedLayouts(ui::SavedLayoutsMenu menu) const;
+
     HMENU bar_ = nullptr;
     UniqueMenu tray_;
     HMENU mainSavedLayouts_ = nullptr;

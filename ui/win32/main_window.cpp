@@ -17,11 +17,6 @@ constexpr DWORD WindowExStyle = 0;
 
 int PageIndex(ui::Page page) { return page == ui::Page::Shape ? 0 : 1; }
 
-ui::Rect MoveLeftTo(ui::Rect rect, int left) {
-    rect.right += left - rect.left;
-    rect.left = left;
-    return rect;
-}
 
 }  // namespace
 
@@ -80,6 +75,11 @@ void MainWindow::onCreate() {
     layout_.setDpi(WindowDpi(hwnd()));
     tooltips_.create(hwnd());
     createControls();
+    // The pages' command buttons take their commands' states too.
+    args_.commands.forEach([this](uint16_t id, const ui::CommandTable::Command& command) {
+        if (HWND control = layout_.control(id)) EnableWindow(control, command.enabled);
+        menus_.setCommandEnabled(id, command.enabled);
+    });
     setOuterHeight(logicalOuterHeight_);
     if (presenter_) presenter_->startUp();
 }
@@ -89,9 +89,9 @@ void MainWindow::createControls() {
     const HWND w = hwnd();
     const DWORD label = SS_LEFT | SS_NOPREFIX;
     const DWORD button = BS_OWNERDRAW | WS_TABSTOP;
-    layout_.add(w, {L"Static", ui::texts::AdjustShapeButton, label, layout::PageTitle, ui::PageTitleLabel,
+    layout_.add(w, {L"Static", ui::texts::AdjustShapeButton, label | SS_LEFTNOWORDWRAP, layout::PageTitle, ui::PageTitleLabel,
                     FontRole::Bold});
-    layout_.add(w, {L"Static", std::wstring(L" - ") + t::AdjustShapeHint, label | SS_ENDELLIPSIS,
+    layout_.add(w, {L"Static", std::wstring(L" - ") + t::AdjustShapeHint, label,
                     layout::PageDescription, ui::PageDescriptionLabel});
     const HWND autoBlend = layout_.add(w, {L"Button", t::AutoBlendCaption, BS_AUTOCHECKBOX | WS_TABSTOP,
                                            layout::AutoBlend, ui::AutoBlendCheck});
@@ -112,11 +112,12 @@ void MainWindow::createControls() {
     };
     for (const ColumnButton& c : column) {
         const HWND b = layout_.add(w, {L"Button", c.caption, button | BS_MULTILINE, c.rect, c.id});
-        WatchButton(b);
-        if (const ui::CommandTable::Command* command = args_.commands.find(static_cast<uint16_t>(c.id))) {
+        ButtonEventHandlers handlers;
+        for (PageView* page : pages_)
+            if (page && !handlers.entered && !handlers.left) handlers = page->columnButtonHandlers(c.id);
+        WatchButton(b, std::move(handlers));
+        if (const ui::CommandTable::Command* command = args_.commands.find(static_cast<uint16_t>(c.id)))
             tooltips_.add(b, command->hint);
-            EnableWindow(b, command->enabled);
-        }
     }
 
     for (const ui::Page page : {ui::Page::Shape, ui::Page::Layouts}) {
@@ -364,10 +365,18 @@ void MainWindow::showPage(ui::Page page) {
 }
 
 void MainWindow::setHeader(const std::wstring& title, const std::wstring& description, int descriptionLeft) {
-    SetWindowTextW(layout_.control(ui::PageTitleLabel), title.c_str());
+    // The title ends where the description begins; the description ends
+    // before the "Auto blend" check box.
+    const HWND titleLabel = layout_.control(ui::PageTitleLabel);
+    SetWindowTextW(titleLabel, title.c_str());
+    ui::Rect titleRect = layout::PageTitle;
+    titleRect.right = descriptionLeft - 2;
+    layout_.move(titleLabel, titleRect);
     const HWND label = layout_.control(ui::PageDescriptionLabel);
     SetWindowTextW(label, description.c_str());
-    layout_.move(label, MoveLeftTo(layout_.logicalRect(label), descriptionLeft));
+    ui::Rect descriptionRect = layout::PageDescription;
+    descriptionRect.left = descriptionLeft;
+    layout_.move(label, descriptionRect);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 

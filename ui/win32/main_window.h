@@ -53,7 +53,7 @@ public:
     void destroy();
 
     HWND pagePanel(ui::Page page) const;
-    const MainMenus& menus() const { return menus_; }
+    MainMenus& menus() { return menus_; }
     ControlLayout& layout() { return layout_; }
 
     // ui::MainView

@@ -10,7 +10,9 @@ namespace orbilux::win32::layout {
 inline constexpr int ClientWidth = 588;
 
 inline constexpr ui::Rect PageTitle{8, 8, 100, 26};
-inline constexpr ui::Rect PageDescription{102, 8, 484, 26};  // its left edge moves with the page
+// Its left edge moves with the page; a description too long for one line
+// (the layouts page's, with the icon count) takes a second one.
+inline constexpr ui::Rect PageDescription{102, 8, 486, 36};
 inline constexpr ui::Rect AutoBlend{488, 6, 582, 26};
 
 inline constexpr int ColumnLeft = 8;
@@ -22,10 +24,10 @@ inline constexpr ui::Rect HelpButton{ColumnLeft, 182, ColumnRight, 210};
 inline constexpr ui::Rect AboutButton{ColumnLeft, 214, ColumnRight, 242};
 inline constexpr ui::Rect PeekButton{ColumnLeft, 268, ColumnRight, 334};
 
-// The page panels; 386 high so that they end above the reminder bar even
+// The page panels; 382 high so that they end above the reminder bar even
 // in the shortest client area the window gets (outer height 510 with a
 // tall caption and menu bar).
-inline constexpr ui::Rect PageArea{106, 34, 582, 420};
+inline constexpr ui::Rect PageArea{106, 38, 582, 420};
 inline constexpr int PageWidth = PageArea.right - PageArea.left;
 inline constexpr int PageHeight = PageArea.bottom - PageArea.top;
 

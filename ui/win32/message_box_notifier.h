@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "platform/user_notifier.h"
+#include "ui/layouts/layouts_page_view.h"
 
 namespace orbilux::win32 {
 
@@ -25,6 +26,16 @@ public:
 private:
     HWND owner() const;
     HWND owner_ = nullptr;
+};
+
+// The layout manager's questions: the standard box under "Confirm".
+class MessageBoxConfirmer : public ui::Confirmer {
+public:
+    explicit MessageBoxConfirmer(MessageBoxNotifier& boxes) : boxes_(boxes) {}
+    bool confirm(const std::wstring& question) override { return boxes_.confirm(L"Confirm", question); }
+
+private:
+    MessageBoxNotifier& boxes_;
 };
 
 }  // namespace orbilux::win32

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "ui/win32/button_events.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/skin/skin_painter.h"
 
@@ -25,6 +26,9 @@ public:
     virtual bool onTimer(UINT_PTR /*timer*/) { return false; }
     // How an owner-drawn button of the page looks besides its own state.
     virtual bool buttonLook(int /*id*/, ButtonLook& /*look*/) { return false; }
+    // The mouse events a page wants of a button in the main window's
+    // column (the peek button belongs to the shape page).
+    virtual ButtonEventHandlers columnButtonHandlers(int /*id*/) { return {}; }
 };
 
 }  // namespace orbilux::win32

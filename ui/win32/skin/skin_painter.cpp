@@ -1,5 +1,6 @@
 #include "ui/win32/skin/skin_painter.h"
 
+#include <algorithm>
 #include <string>
 
 namespace orbilux::win32 {
@@ -85,9 +86,21 @@ void SkinPainter::drawButton(const DRAWITEMSTRUCT& item, const ButtonLook& look)
         RoundRect(dc, box.left, box.top, box.right, box.bottom, round, round);
     }
 
-    const std::wstring text = WindowText(item.hwndItem);
+    if (look.glyph != Glyph::None) {
+        drawGlyph(dc, box, look.glyph, disabled ? p.disabledText : p.text, pressed);
+    } else {
+        drawCaption(dc, box, WindowText(item.hwndItem), disabled ? p.disabledText : p.text, pressed);
+    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !look.noFocusRect) {
+        RECT focus = box;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void SkinPainter::drawCaption(HDC dc, const RECT& box, const std::wstring& text, ui::Rgb colour, bool pressed) const {
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(disabled ? p.disabledText : p.text));
+    SetTextColor(dc, ToColorRef(colour));
     RECT textArea = box;
     InflateRect(&textArea, -4, -2);
     if (pressed) OffsetRect(&textArea, 0, 1);
@@ -98,12 +111,28 @@ void SkinPainter::drawButton(const DRAWITEMSTRUCT& item, const ButtonLook& look)
     const int lines = measured.bottom - measured.top;
     textArea.top += ((textArea.bottom - textArea.top) - lines) / 2;
     DrawTextW(dc, text.c_str(), -1, &textArea, format);
+}
 
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !look.noFocusRect) {
-        RECT focus = box;
-        InflateRect(&focus, -3, -3);
-        DrawFocusRect(dc, &focus);
+void SkinPainter::drawGlyph(HDC dc, const RECT& box, Glyph glyph, ui::Rgb colour, bool pressed) const {
+    const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2 + (pressed ? 1 : 0);
+    const int r = std::max(3, int(std::min(box.right - box.left, box.bottom - box.top)) / 4);
+    UniqueBrush brush = Brush(colour);
+    UniquePen pen(CreatePen(PS_SOLID, 1, ToColorRef(colour)));
+    SelectedObject selectedBrush(dc, brush.get());
+    SelectedObject selectedPen(dc, pen.get());
+    if (glyph == Glyph::Centre) {
+        Ellipse(dc, cx - r / 2, cy - r / 2, cx + r / 2 + 1, cy + r / 2 + 1);
+        return;
     }
+    // Each arrow: its tip, then its two back corners.
+    const int h = r / 2;
+    const POINT arrows[4][3] = {
+        {{cx - r, cy}, {cx + h, cy - r}, {cx + h, cy + r}},  // left
+        {{cx + r, cy}, {cx - h, cy - r}, {cx - h, cy + r}},  // right
+        {{cx, cy - r}, {cx - r, cy + h}, {cx + r, cy + h}},  // up
+        {{cx, cy + r}, {cx - r, cy - h}, {cx + r, cy - h}},  // down
+    };
+    Polygon(dc, arrows[int(glyph) - int(Glyph::Left)], 3);
 }
 
 void SkinPainter::skinMenu(HMENU menu) {

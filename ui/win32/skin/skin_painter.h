@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
@@ -24,10 +25,13 @@ enum class Surface { Window, Panel };
 // How a push button is drawn besides its own state (pressed, disabled,
 // focused): a page button that stays down, a button under the pointer, a
 // button that never shows a focus rectangle.
+enum class Glyph { None, Left, Right, Up, Down, Centre };
+
 struct ButtonLook {
     bool latched = false;
     bool hot = false;
     bool noFocusRect = false;
+    Glyph glyph = Glyph::None;  // a picture instead of the caption (which stays the window text)
 };
 
 class SkinPainter {
@@ -56,6 +60,8 @@ public:
 
 private:
     void rebuild();
+    void drawCaption(HDC dc, const RECT& box, const std::wstring& text, ui::Rgb colour, bool pressed) const;
+    void drawGlyph(HDC dc, const RECT& box, Glyph glyph, ui::Rgb colour, bool pressed) const;
 
     ui::Skin& skin_;
     UniqueBrush window_;

@@ -1,0 +1,163 @@
+// The layouts page's story, driving the real Orbilux.exe on the stand-in
+// desktop with the real registry: save two layouts, restore one over
+// scrambled icons, delete, replace, re-describe, and restore without a
+// question once ConfirmLoad is off.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "platform/win32/registry_win32.h"
+#include "tests/wine/app_wine_support.h"
+#include "tests/wine/wine_test_support.h"
+#include "ui/control_ids.h"
+
+namespace orbilux::wine_test {
+namespace {
+
+using gui_driver::WaitUntil;
+using Positions = std::vector<std::pair<int, int>>;
+using Texts = std::vector<std::wstring>;
+
+Positions IconPositions(standin::StandInDesktop& desktop) {
+    Positions positions;
+    for (const auto& item : desktop.report().items) positions.emplace_back(item.x, item.y);
+    return positions;
+}
+
+void Scramble() {
+    const ProcessResult run = RunProcess(Quote(BinaryFolder() + L"orbiluxctl.exe") + L" arrange " +
+                                         Quote(BinaryFolder() + L"Shapes\\Basic\\Circle.shp"));
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+}
+
+class LayoutsPageStory : public AppStory {
+protected:
+    // Opens the layouts page of a freshly started program.
+    HWND openPage(gui_driver::AppProcess& app) {
+        const HWND window = waitForMainWindow(app);
+        if (!window) return nullptr;
+        gui_driver::Click(gui_driver::FindControl(window, ui::MngSavedLayouts));
+        const HWND page = gui_driver::FindControl(window, ui::LayoutsPagePanel);
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(page) != 0; }, StepTimeoutMs));
+        list_ = gui_driver::FindControl(window, ui::LayoutsList);
+        return window;
+    }
+    int rows() const { return int(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
+    bool waitForRows(int count) const {
+        return WaitUntil([&] { return rows() == count; }, StepTimeoutMs);
+    }
+    // The description column, top to bottom.
+    Texts listedDescriptions() const {
+        Texts descriptions;
+        for (const auto& row : gui_driver::ListViewRows(list_, 4)) descriptions.push_back(row[1]);
+        return descriptions;
+    }
+    std::wstring question(gui_driver::AppProcess& app, int answer) {
+        const auto box = gui_driver::WaitForMessageBox(app.id(), StepTimeoutMs);
+        EXPECT_TRUE(box);
+        if (!box) return {};
+        EXPECT_EQ(box->title, L"Confirm");
+        gui_driver::AnswerMessageBox(box->window, answer);
+        return box->text;
+    }
+    static Texts IdsInRegistry() {
+        auto key = win32::Win32Registry().openKeyForReading(L"Software\\Orbilux\\Saves");
+        return key ? key->valueNames() : Texts{};
+    }
+
+    HWND list_ = nullptr;
+};
+
+TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
+    WriteSetting(L"Settings", L"Knows", L"1");
+    startDesktop(60);
+    const Positions saved = IconPositions(desktop());
+    {
+        auto app = startApp();
+        const HWND window = openPage(*app);
+        ASSERT_TRUE(window);
+        ASSERT_EQ(rows(), 0);
+        const HWND saveNew = gui_driver::FindControl(window, ui::SaveNewLayoutButton);
+
+        // A left click saves at once; a right click asks for a description.
+        gui_driver::PressLeft(saveNew);
+        gui_driver::ReleaseLeft(saveNew);
+        ASSERT_TRUE(waitForRows(1));
+        gui_driver::ClickRight(saveNew);
+        const HWND dialog = gui_driver::WaitForWindow(app->id(), L"#32770", StepTimeoutMs, true);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(gui_driver::WindowText(dialog), L"Set description");
+        const HWND edit = gui_driver::FindControl(dialog, ui::DescriptionDialogEdit);
+        EXPECT_EQ(gui_driver::WindowText(edit), L"");
+        gui_driver::Type(edit, L"Before the party");
+        gui_driver::PressKey(edit, VK_RETURN);
+        ASSERT_TRUE(waitForRows(2));
+        EXPECT_EQ(SavedLayoutDescriptions(), listedDescriptions());  // the registry's order
+        const Texts descriptions = listedDescriptions();
+        const int party = descriptions[0] == L"Before the party" ? 0 : 1;
+        Screenshot(L"layouts-page", window);
+
+        // Restore the described one over scrambled icons.
+        Scramble();
+        ASSERT_NE(IconPositions(desktop()), saved);
+        gui_driver::SelectListViewRow(list_, party);
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(gui_driver::FindControl(window, ui::RestoreSelLayoutA)); },
+                              StepTimeoutMs));
+        EXPECT_EQ(gui_driver::WindowText(gui_driver::FindControl(window, ui::DescriptionEdit)), L"Before the party");
+        gui_driver::Click(gui_driver::FindControl(window, ui::RestoreSelLayoutA));
+        const std::wstring asked = question(*app, IDYES);
+        EXPECT_EQ(asked.rfind(L"Are you sure you want to restore desktop icons position saved on ", 0), 0u) << asked;
+        EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) == saved; }, StepTimeoutMs));
+
+        // Delete: "&No" keeps the row, "&Yes" removes it with its keys.
+        const std::wstring gone = IdsInRegistry()[std::size_t(1 - party)];
+        gui_driver::SelectListViewRow(list_, 1 - party);
+        gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
+        EXPECT_EQ(question(*app, IDNO), L"Are you sure you want to PERMANENTLY delete selected desktop icons layout?");
+        gui_driver::WaitUntilIdle(window);
+        EXPECT_EQ(rows(), 2);
+        gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
+        question(*app, IDYES);
+        ASSERT_TRUE(waitForRows(1));
+        EXPECT_EQ(IdsInRegistry().size(), 1u);
+        EXPECT_FALSE(win32::Win32Registry().keyExists(L"Software\\Orbilux\\Icons\\" + gone));
+
+        // Replace with an emptied description box.
+        gui_driver::SelectListViewRow(list_, 0);
+        const HWND box = gui_driver::FindControl(window, ui::DescriptionEdit);
+        ASSERT_TRUE(WaitUntil([&] { return gui_driver::WindowText(box) == L"Before the party"; }, StepTimeoutMs));
+        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+        gui_driver::Click(gui_driver::FindControl(window, ui::ReplaceLayoutA));
+        EXPECT_EQ(question(*app, IDYES), L"Are you sure you want to replace selected desktop icons layout?");
+        EXPECT_TRUE(WaitUntil([&] { return SavedLayoutDescriptions() == Texts{L""}; }, StepTimeoutMs));
+
+        // Set description: the box's text, no question.
+        gui_driver::SelectListViewRow(list_, 0);
+        gui_driver::Type(box, L"Renamed");
+        gui_driver::Click(gui_driver::FindControl(window, ui::SetLayoutDescA));
+        EXPECT_TRUE(WaitUntil([&] { return SavedLayoutDescriptions() == Texts{L"Renamed"}; }, StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil([&] { return listedDescriptions() == Texts{L"Renamed"}; }, StepTimeoutMs));
+        exitThroughMenu(*app, window);
+    }
+
+    // With ConfirmLoad off a restore asks nothing.
+    WriteSetting(L"Options", L"Show confirmation dialog when loading", L"0");
+    auto app = startApp();
+    const HWND window = openPage(*app);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(waitForRows(1));
+    const Positions replaced = IconPositions(desktop());
+    Scramble();
+    gui_driver::SelectListViewRow(list_, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(gui_driver::FindControl(window, ui::RestoreSelLayoutA)); },
+                          StepTimeoutMs));
+    gui_driver::Click(gui_driver::FindControl(window, ui::RestoreSelLayoutA));
+    EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) == replaced; }, StepTimeoutMs));
+    EXPECT_FALSE(gui_driver::WaitForMessageBox(app->id(), 500));
+    exitThroughMenu(*app, window);
+}
+
+}  // namespace
+}  // namespace orbilux::wine_test

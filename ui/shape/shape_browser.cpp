@@ -1,0 +1,220 @@
+// The shape page's browser: groups and shapes from the Shapes folder, the
+// load that reads a shape and lays the icons out on it, the start-up
+// selection and the state kept between runs.
+#include "ui/control_ids.h"
+#include "ui/scope_exit.h"
+#include "ui/shape/shape_folders.h"
+#include "ui/shape/shape_page_presenter.h"
+
+namespace orbilux::ui {
+
+namespace {
+
+constexpr const wchar_t* AllShapes = L"All shapes";
+constexpr const wchar_t* DesignCaption = L"Adjust the shape ";
+
+}  // namespace
+
+ShapePagePresenter::ShapePagePresenter(const ShapePagePorts& ports) : ports_(ports) {
+    // The window is created with every bar quiet; the start-up selection
+    // clears the flags.
+    for (ScrollBarModel* b : {&width_, &height_, &gap_}) {
+        b->quiet = true;
+        b->onChange([this] { PlaceCurrentShape(); });
+    }
+    width_.onStateChanged([this] { ports_.view.showBar(ShapeBar::Width, width_.state()); });
+    height_.onStateChanged([this] { ports_.view.showBar(ShapeBar::Height, height_.state()); });
+    gap_.onStateChanged([this] { ports_.view.showBar(ShapeBar::Gap, gap_.state()); });
+    ports_.view.setCaption(DesignCaption);
+    ports_.view.setCaptionEnabled(false);
+    ports_.view.setAdjustButtonsEnabled(false);
+    for (const ShapeBar b : {ShapeBar::Width, ShapeBar::Height, ShapeBar::Gap}) ports_.view.showBar(b, bar(b).state());
+}
+
+const ScrollBarModel& ShapePagePresenter::bar(ShapeBar which) const {
+    switch (which) {
+        case ShapeBar::Width: return width_;
+        case ShapeBar::Height: return height_;
+        default: return gap_;
+    }
+}
+
+ScrollBarModel& ShapePagePresenter::mutableBar(ShapeBar which) {
+    return const_cast<ScrollBarModel&>(static_cast<const ShapePagePresenter*>(this)->bar(which));
+}
+
+ShapePagePresenter::Area ShapePagePresenter::area() {
+    const Rect work = ports_.screen.workArea();
+    return {work.width(), work.height(), work.height() - ports_.screen.taskbarAllowance()};
+}
+
+std::wstring ShapePagePresenter::shapesRoot() { return ports_.settings.programFolder() + L"Shapes"; }
+
+void ShapePagePresenter::resetOffsets() {
+    sdx_ = 0;
+    sdy_ = 0;
+}
+
+void ShapePagePresenter::setSizeBarRanges() {
+    const Area a = area();
+    height_.setMax(a.height + a.height / 3);
+    width_.setMax(a.width + a.width / 3);
+}
+
+void ShapePagePresenter::startUpSelection(const SettingsFile& file, bool loadLastShape) {
+    if (!(file.hasShapeState() && loadLastShape)) {
+        ResetShapeFrame();
+        return;
+    }
+    for (ScrollBarModel* b : {&width_, &height_, &gap_}) b->quiet = true;
+    // The flags are cleared even when the remembered shape can't be read:
+    // otherwise the bars would move no icon for the rest of the run.
+    ScopeExit clearFlags([this] {
+        for (ScrollBarModel* b : {&width_, &height_, &gap_}) b->quiet = false;
+    });
+    width_.setPosition(file.read(keys::ShapeWidth));
+    height_.setPosition(file.read(keys::ShapeHeight));
+    sdx_ = file.read(keys::ShapeDx);
+    sdy_ = file.read(keys::ShapeDy);
+    // The gap bar still has its design range here.
+    gap_.setPosition(file.read(keys::ShapeGap));
+    SelectShapeByPath(file.read(keys::ShapePath));
+}
+
+ShapeState ShapePagePresenter::stateToSave() {
+    return {shapePath_, width_.position(), height_.position(), gap_.position(), sdx_, sdy_};
+}
+
+void ShapePagePresenter::pageShown() {
+    LayoutInfo newest;
+    ports_.commands.setEnabled(RestoreDTIPos, ports_.layouts.FindNewestLayout(newest));
+}
+
+void ShapePagePresenter::FillShapeGroups() {
+    groupFolders_ = ScanGroupFolders(ports_.files, shapesRoot());
+    groupItems_.assign(1, AllShapes);
+    for (const std::wstring& folder : groupFolders_) groupItems_.push_back(LastPathComponent(folder));
+    selectedGroup_ = -1;
+    ports_.view.setGroups(groupItems_);
+}
+
+std::wstring ShapePagePresenter::selectedGroupText() const {
+    return selectedGroup_ >= 0 && std::size_t(selectedGroup_) < groupItems_.size()
+               ? groupItems_[std::size_t(selectedGroup_)]
+               : std::wstring();
+}
+
+void ShapePagePresenter::FillShapesList() {
+    shapePaths_.clear();
+    if (selectedGroup_ == 0) {
+        for (const std::wstring& folder : groupFolders_) {
+            const std::vector<std::wstring> block = ListShapeFiles(ports_.files, folder);
+            shapePaths_.insert(shapePaths_.end(), block.begin(), block.end());
+        }
+    } else if (selectedGroup_ > 0 && std::size_t(selectedGroup_) <= groupFolders_.size()) {
+        shapePaths_ = ListShapeFiles(ports_.files, groupFolders_[std::size_t(selectedGroup_ - 1)]);
+    }
+    shapeLines_.clear();
+    for (const std::wstring& path : shapePaths_) shapeLines_.push_back(ShapeListLine(path));
+    ports_.view.setShapeLines(shapeLines_);
+    ports_.window.setTitle(L"Orbilux - " + std::to_wstring(shapePaths_.size()) + L" shapes in " +
+                           selectedGroupText());
+}
+
+void ShapePagePresenter::enableControls(bool enabled) {
+    captionEnabled_ = enabled;
+    ports_.view.setCaptionEnabled(enabled);
+    height_.setEnabled(enabled);
+    width_.setEnabled(enabled);
+    gap_.setEnabled(enabled);
+    adjustButtonsEnabled_ = height_.enabled();
+    ports_.view.setAdjustButtonsEnabled(adjustButtonsEnabled_);
+}
+
+void ShapePagePresenter::setCaption(const std::wstring& caption) { ports_.view.setCaption(caption); }
+
+void ShapePagePresenter::ShapeGroupsChange(int index) {
+    selectedGroup_ = index;
+    FillShapesList();
+    // Until a shape has been loaded the controls keep their design states.
+    if (!captionEnabled_) return;
+    enableControls(!shapePaths_.empty());
+    currentShapeIndex_ = -1;
+}
+
+void ShapePagePresenter::ShapesListClick(int index) {
+    currentShapeIndex_ = index;
+    LoadAndSetAExecute();
+    if (!shapePaths_.empty())
+        setCaption(L"Adjust Shape ( " + shapeLines_.at(std::size_t(currentShapeIndex_)) + L" )");
+}
+
+void ShapePagePresenter::LoadAndSetAExecute() {
+    if (currentShapeIndex_ < 0) currentShapeIndex_ = 0;
+    enableControls(!shapeLines_.empty());
+    if (shapePaths_.empty()) return;
+    shapePath_ = shapePaths_.at(std::size_t(currentShapeIndex_));
+    ports_.engine.ReleaseShape();
+
+    gap_.quiet = true;
+    // A load that stops at a failed read leaves the gap bar working.
+    ScopeExit clearFlag([this] { gap_.quiet = false; });
+    int32_t gap = loadMode_ == LoadMode::RestoreGap ? gap_.position() : 0;
+    gap_.setPosition(0);
+    gap_.setMin(0);
+    const Area a = area();
+    ports_.engine.ArrangeShape(shapePath_, width_.max() - width_.position(), height_.max() - height_.position(), gap,
+                               a.width, a.availableHeight, sdx_, sdy_, true, loadMode_ != LoadMode::NoMove);
+    // The user may raise the gap to one and a half times the loaded one and
+    // lower it to the engine's minimum; a minimum above that makes the range
+    // a single value, so the bar still works.
+    gap_.setMax(gap + gap / 2);
+    gap_.setMin(ports_.engine.MinIconsPerPath());
+    gap_.setPosition(gap);
+    ports_.window.setTitle(L"Orbilux - '" + shapeLines_.at(std::size_t(currentShapeIndex_)) + L"' shape from " +
+                           selectedGroupText());
+    loadMode_ = LoadMode::Normal;
+}
+
+void ShapePagePresenter::PlaceCurrentShape() {
+    int32_t gap = gap_.position();  // the engine changes it only when it reads the file
+    const Area a = area();
+    ports_.engine.ArrangeShape(shapePath_, width_.max() - width_.position(), height_.max() - height_.position(), gap,
+                               a.width, a.availableHeight, sdx_, sdy_, false, true);
+}
+
+void ShapePagePresenter::SelectShapeByPath(const std::wstring& path) {
+    FillShapeGroups();
+    const std::wstring folder = FolderOf(path);
+    int group = -1;
+    for (std::size_t i = 0; i < groupFolders_.size() && group < 0; ++i)
+        if (SamePathIgnoringCase(groupFolders_[i], folder)) group = int(i);
+    if (group < 0) return;
+    ports_.view.selectGroup(group + 1);
+    ShapeGroupsChange(group + 1);
+    if (shapePaths_.empty()) return;
+    int found = -1;
+    for (std::size_t i = 0; i < shapePaths_.size() && found < 0; ++i)
+        if (SamePathIgnoringCase(shapePaths_[i], path)) found = int(i);
+    if (found < 0) return;
+    currentShapeIndex_ = found;
+    setCaption(L"Adjust shape ( " + shapeLines_[std::size_t(found)] + L" )");
+    ports_.view.selectShapeLine(found);
+    loadMode_ = LoadMode::RestoreGap;
+    LoadAndSetAExecute();
+}
+
+void ShapePagePresenter::ResetShapeFrame() {
+    const Area a = area();
+    height_.quiet = width_.quiet = true;
+    height_.setPosition(height_.max() - a.height + a.height / 5);
+    width_.setPosition(width_.max() - a.width + a.width / 5);
+    height_.quiet = width_.quiet = false;
+    FillShapeGroups();
+    ports_.view.selectGroup(0);
+    ShapeGroupsChange(0);
+    // The first pick lays the shape out without moving an icon.
+    loadMode_ = LoadMode::NoMove;
+}
+
+}  // namespace orbilux::ui
