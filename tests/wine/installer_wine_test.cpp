@@ -27,18 +27,13 @@ std::wstring KnownFolder(int csidl) {
     SHGetSpecialFolderPathW(nullptr, path, csidl, FALSE);
     return path;
 }
-std::wstring DefaultFolder() {
-    return KnownFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Orbilux";
-}
-std::wstring Shortcut() {
-    return KnownFolder(CSIDL_PROGRAMS) + L"\\Orbilux.lnk";
-}
+std::wstring DefaultFolder() { return KnownFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Orbilux"; }
+std::wstring Shortcut() { return KnownFolder(CSIDL_PROGRAMS) + L"\\Orbilux.lnk"; }
 
 // The setup programs lie in the build's folders (tests/wine/CMakeLists.txt).
 std::wstring BuiltSetup(const wchar_t* fromBinaryFolder) {
     std::wstring path = BinaryFolder() + fromBinaryFolder;
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
 }
 
@@ -208,7 +203,7 @@ TEST_F(InstallerStory, AnUpgradeKeepsTheUsersShapesAndSettingsAndTheTickRemovesO
     gui_driver::Click(GetDlgItem(page, IDOK));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(page); }, StepTimeoutMs));
 
-    EXPECT_FALSE(FileExists(folder + L"\\Orbilux.exe"));
+    // Only the user's own shapes are left, and the folders that hold them.
     EXPECT_FALSE(FileExists(folder + L"\\Shapes\\Basic"));
     EXPECT_EQ(FilesBelow(folder), (std::vector<std::wstring>{L"Shapes\\Love\\Mine.shp", L"Shapes\\Mine\\Wave.shp"}));
     EXPECT_FALSE(win32::Win32Registry().keyExists(L"Software\\Orbilux"));
