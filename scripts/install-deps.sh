@@ -24,11 +24,12 @@ base() {
     want wine64 "test -x /usr/lib/wine/wine64"
     want xvfb "command -v Xvfb"
     want x11-utils "command -v xprop"
+    want nsis "command -v makensis"  # the setup program is part of the Windows build
 }
 
 for mode in "${@:-test}"; do
     case "$mode" in
-    test) base ;;
+    test | release) base ;;
     demo)
         base
         want imagemagick "command -v import"  # the demo calls import, and other programs named convert exist

@@ -92,7 +92,9 @@ TEST_F(MainWindowStory, OkIDisabledShrinksTheWindowAndKeepsTheBarHiddenNextTime)
         EXPECT_EQ(gui_driver::WindowText(ok), L"Ok, I disabled");
         gui_driver::Click(ok);
         ASSERT_TRUE(WaitUntil([&] { return OuterHeight(window) == 479; }, StepTimeoutMs));
-        EXPECT_FALSE(IsWindowVisible(gui_driver::FindControl(window, ui::ReminderBar)));
+        // The bar is hidden after the window shrinks.
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(gui_driver::FindControl(window, ui::ReminderBar)); },
+                              StepTimeoutMs));
         exitThroughMenu(*app, window);
     }
     auto app = startApp();
@@ -119,6 +121,9 @@ TEST_F(MainWindowStory, MinimizeToTrayAndBackThenExitFromTheTrayMenuStillWritesT
     desktop().resetCounters();
     gui_driver::Minimize(window);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }, StepTimeoutMs));
+    // The icon is deleted and added again after the window hides (the
+    // taskbar hears of it while the window is already gone).
+    ASSERT_TRUE(WaitUntil([&] { return desktop().report().trayEvents.size() >= 2; }, StepTimeoutMs));
     EXPECT_TRUE(IsIconic(window));
     EXPECT_EQ(desktop().report().trayEvents, (std::vector<std::string>{"delete 1", "add 1 401 Orbilux"}));
 
@@ -127,6 +132,7 @@ TEST_F(MainWindowStory, MinimizeToTrayAndBackThenExitFromTheTrayMenuStillWritesT
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, StepTimeoutMs));
     gui_driver::SendTrayCallback(window, ui::TrayCallbackMessage, ui::TrayIconId, WM_LBUTTONDOWN);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }, StepTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return desktop().report().trayEvents.size() >= 4; }, StepTimeoutMs));
 
     // A re-created taskbar gets the icon again.
     desktop().resetCounters();

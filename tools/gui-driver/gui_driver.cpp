@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 
 #include <commctrl.h>
@@ -117,21 +118,34 @@ void AnswerMessageBox(HWND box, int buttonId) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-HWND FindControl(HWND parent, int id) {
+namespace {
+
+// The first window below `parent` (at any depth) that `matches`.
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& matches) {
     struct Search {
-        int id;
+        const std::function<bool(HWND)>& matches;
         HWND found;
-    } search{id, nullptr};
+    } search{matches, nullptr};
     EnumChildWindows(
         parent,
         [](HWND window, LPARAM data) -> BOOL {
             auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(window) != s->id) return TRUE;
+            if (!s->matches(window)) return TRUE;
             s->found = window;
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+}  // namespace
+
+HWND FindControl(HWND parent, int id) {
+    return FindDescendant(parent, [id](HWND window) { return GetDlgCtrlID(window) == id; });
+}
+
+HWND FindControlByText(HWND parent, const std::wstring& text) {
+    return FindDescendant(parent, [&text](HWND window) { return WindowText(window) == text; });
 }
 
 RECT WindowRect(HWND window) {

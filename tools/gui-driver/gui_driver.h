@@ -62,6 +62,9 @@ std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 // The control with that id anywhere below `parent`; nullptr when none.
 HWND FindControl(HWND parent, int id);
+// The control with that text (as WM_GETTEXT gives it, "&" and all) anywhere
+// below `parent`, for windows whose ids are not ours (a setup program's).
+HWND FindControlByText(HWND parent, const std::wstring& text);
 RECT WindowRect(HWND window);
 RECT ClientRectOnScreen(HWND window);
 
