@@ -105,7 +105,8 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         gui_driver::SelectListViewRow(list_, party);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(gui_driver::FindControl(window, ui::RestoreSelLayoutA)); },
                               StepTimeoutMs));
-        EXPECT_EQ(gui_driver::WindowText(gui_driver::FindControl(window, ui::DescriptionEdit)), L"Before the party");
+        const HWND box = gui_driver::FindControl(window, ui::DescriptionEdit);
+        EXPECT_TRUE(WaitUntil([&] { return gui_driver::WindowText(box) == L"Before the party"; }, StepTimeoutMs));
         gui_driver::Click(gui_driver::FindControl(window, ui::RestoreSelLayoutA));
         const std::wstring asked = question(*app, IDYES);
         EXPECT_EQ(asked.rfind(L"Are you sure you want to restore desktop icons position saved on ", 0), 0u) << asked;
@@ -126,7 +127,6 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
 
         // Replace with an emptied description box.
         gui_driver::SelectListViewRow(list_, 0);
-        const HWND box = gui_driver::FindControl(window, ui::DescriptionEdit);
         ASSERT_TRUE(WaitUntil([&] { return gui_driver::WindowText(box) == L"Before the party"; }, StepTimeoutMs));
         SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
         gui_driver::Click(gui_driver::FindControl(window, ui::ReplaceLayoutA));
