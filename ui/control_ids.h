@@ -10,19 +10,19 @@ namespace orbilux::ui {
 
 // User commands, shared by buttons and menu items.
 enum CommandId : uint16_t {
-    AdjustShapeA = 1001,     // show the shape page
-    MngSavedLayouts = 1002,  // show the layouts page
-    LoadAndSetA = 1003,      // "Refresh shape": read the current shape and arrange the icons
-    SaveDTIPos = 1004,       // "Save layout": quick save of the current layout
-    OptionsButA = 1005,      // the options dialog
-    AboutA = 1006,           // the same dialog in About mode (menus)
-    AboutBtnA = 1007,        // the same, from the button column
-    HelpBtnA = 1008,         // the help page, from the button column
-    ExitA = 1009,            // end the program
-    RestoreA = 1010,         // "Show": restore the minimised program
-    OnMinimizeA = 1011,      // runs at every minimise
-    OnRestoreA = 1012,       // runs at every restore
-    RestoreDTIPos = 1013,    // no control carries it: its enabled state is the saved-layout flag
+    AdjustShapeA = 1001,               // show the shape page
+    MngSavedLayouts = 1002,            // show the layouts page
+    LoadAndSetA = 1003,                // "Refresh shape": read the current shape and arrange the icons
+    SaveDTIPos = 1004,                 // "Save layout": quick save of the current layout
+    OptionsButA = 1005,                // the options dialog
+    AboutA = 1006,                     // the same dialog in About mode (menus)
+    AboutBtnA = 1007,                  // the same, from the button column
+    HelpBtnA = 1008,                   // the help page, from the button column
+    ExitA = 1009,                      // end the program
+    RestoreA = 1010,                   // "Show": restore the minimised program
+    OnMinimizeA = 1011,                // runs at every minimise
+    OnRestoreA = 1012,                 // runs at every restore
+    RestoreDTIPos = 1013,              // no control carries it: its enabled state is the saved-layout flag
     SaveLayoutWithDescription = 1014,  // main menu: opens the description dialog
     HelpMenuItem = 1015,               // "Get help..." in the Help menu
     HomepageMenuItem = 1016,           // "Homepage" in the Help menu
@@ -45,13 +45,13 @@ enum ControlId : uint16_t {
     ReminderOkButton = 122,      // sButton1
 
     // The shape page (the "Save current layout" button carries SaveDTIPos).
-    ShapeHeading = 130,      // sPanel2
-    ShapeGroupsBox = 131,    // ShapeGroups
-    ShapesListBox = 132,     // ShapesList
-    ShapeNameCaption = 133,  // ShapeNameLbl
-    WidthBar = 140,          // ShapeW
-    HeightBar = 141,         // ShapeH
-    GapBar = 142,            // ShapeG
+    ShapeHeading = 130,        // sPanel2
+    ShapeGroupsBox = 131,      // ShapeGroups
+    ShapesListBox = 132,       // ShapesList
+    ShapeNameCaption = 133,    // ShapeNameLbl
+    WidthBar = 140,            // ShapeW
+    HeightBar = 141,           // ShapeH
+    GapBar = 142,              // ShapeG
     IncreaseSizeButton = 150,  // dzi
     DecreaseSizeButton = 151,  // dzo
     MoveLeftButton = 152,      // dxm
@@ -70,9 +70,9 @@ enum ControlId : uint16_t {
     // The layouts page.
     LayoutsExplanation = 170,  // sLabel8
     LayoutsList = 171,
-    DescriptionLabel = 172,    // sLabel3
-    DescriptionEdit = 173,     // sEdit1
-    SaveNewLayoutButton = 174, // sBitBtn10
+    DescriptionLabel = 172,     // sLabel3
+    DescriptionEdit = 173,      // sEdit1
+    SaveNewLayoutButton = 174,  // sBitBtn10
     LayoutsHintSave = 175,
     LayoutsHintReplace = 176,
 
@@ -80,14 +80,14 @@ enum ControlId : uint16_t {
     DescriptionDialogEdit = 180,  // Edit1
 
     // The options dialog TOptionsForm ("Ok" and "Cancel" are IDOK and IDCANCEL).
-    OptionsPanel = 190,        // OptPanel
-    AboutPanel = 191,          // RegAboutPanel
+    OptionsPanel = 190,  // OptPanel
+    AboutPanel = 191,    // RegAboutPanel
     GeneralGroup = 192,
     InterfaceGroup = 193,
-    RunAtStartupCheck = 194,   // Run_SuC
-    MinimizeOnTrayCheck = 195, // Min_TrayC
-    LoadLastShapeCheck = 196,  // LOAD_LAST_SHAPEC
-    SaveOnStartupCheck = 197,  // SAVE_ON_STARTC
+    RunAtStartupCheck = 194,    // Run_SuC
+    MinimizeOnTrayCheck = 195,  // Min_TrayC
+    LoadLastShapeCheck = 196,   // LOAD_LAST_SHAPEC
+    SaveOnStartupCheck = 197,   // SAVE_ON_STARTC
     ConfirmLabel = 198,
     ConfirmSaveCheck = 199,    // CONF_SAVEC
     ConfirmLoadCheck = 200,    // CONF_LOADC

@@ -148,8 +148,8 @@ struct LayoutsPageRig {
     ScriptedConfirmer confirmer;
     ScriptedDescriptions descriptionDialog;
     FixedDateFormat dateFormat;
-    ui::LayoutsPagePresenter presenter{ui::LayoutsPagePorts{view, menus, layouts, commands, options, confirmer,
-                                                            descriptionDialog, dateFormat}};
+    ui::LayoutsPagePresenter presenter{
+        ui::LayoutsPagePorts{view, menus, layouts, commands, options, confirmer, descriptionDialog, dateFormat}};
 };
 
 }  // namespace orbilux::test

@@ -19,7 +19,9 @@ namespace orbilux::test {
 
 using EventLog = std::vector<std::string>;
 
-inline std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+inline std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
 
 class LoggingNotifier : public UserNotifier {
 public:

@@ -109,8 +109,8 @@ struct ShapePageRig {
         const std::filesystem::path target(path);
         std::filesystem::create_directories(target.parent_path());
         const auto bytes = EncodeRecords(RecordsOf(recipe));
-        std::ofstream(target, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                      std::streamsize(bytes.size()));
+        std::ofstream(target, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path;
     }
 

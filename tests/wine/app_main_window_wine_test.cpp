@@ -185,9 +185,9 @@ TEST_F(MainWindowStory, At144DpiTheWindowIsHalfAsLargeAgainWithNothingCutOff) {
             if (IsWindowVisible(child)) {
                 EXPECT_TRUE(r.left >= area.left && r.top >= area.top && r.right <= area.right &&
                             r.bottom <= area.bottom)
-                    << "control " << GetDlgCtrlID(child) << " is cut off: " << r.left << "," << r.top << " "
-                    << r.right << "," << r.bottom << " in " << area.left << "," << area.top << " " << area.right
-                    << "," << area.bottom;
+                    << "control " << GetDlgCtrlID(child) << " is cut off: " << r.left << "," << r.top << " " << r.right
+                    << "," << r.bottom << " in " << area.left << "," << area.top << " " << area.right << ","
+                    << area.bottom;
             }
             return TRUE;
         },

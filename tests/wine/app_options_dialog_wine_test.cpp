@@ -82,12 +82,12 @@ TEST_F(OptionsDialogStory, StartWithWindowsTransparencyAndTheVersionLine) {
     const HWND bar = gui_driver::FindControl(window, ui::WidthBar);
     gui_driver::PressLeft(bar);
     BYTE alpha = 0;
-    EXPECT_TRUE(WaitUntil([&] { return GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) != 0; },
-                          StepTimeoutMs));
+    EXPECT_TRUE(
+        WaitUntil([&] { return GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) != 0; }, StepTimeoutMs));
     EXPECT_EQ(alpha, 120);
     gui_driver::ReleaseLeft(bar);
-    EXPECT_TRUE(WaitUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0; },
-                          StepTimeoutMs));
+    EXPECT_TRUE(
+        WaitUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0; }, StepTimeoutMs));
 
     // About: the stored version is long enough to show.
     const HWND about = openDialog(*app, window, ui::AboutBtnA);

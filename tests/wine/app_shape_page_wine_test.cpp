@@ -67,8 +67,8 @@ TEST_F(ShapePageStory, PickHoldDragFitAndFindTheShapeLaidOutAgainNextTime) {
         // A group and a shape: the first pick after a fresh start moves nothing.
         ASSERT_GE(gui_driver::ChooseComboItem(gui_driver::FindControl(window, ui::ShapeGroupsBox), L"Love"), 1);
         const HWND list = gui_driver::FindControl(window, ui::ShapesListBox);
-        ASSERT_TRUE(WaitUntil([&] { return gui_driver::WindowText(window) == L"Orbilux - 4 shapes in Love"; },
-                              StepTimeoutMs));
+        ASSERT_TRUE(
+            WaitUntil([&] { return gui_driver::WindowText(window) == L"Orbilux - 4 shapes in Love"; }, StepTimeoutMs));
         ASSERT_TRUE(gui_driver::ClickListLine(list, L"Heart"));
         ASSERT_TRUE(WaitUntil([&] { return gui_driver::WindowText(window) == L"Orbilux - 'Heart' shape from Love"; },
                               StepTimeoutMs));
@@ -88,14 +88,14 @@ TEST_F(ShapePageStory, PickHoldDragFitAndFindTheShapeLaidOutAgainNextTime) {
         gui_driver::PressLeft(grow);
         BYTE alpha = 0;
         DWORD flags = 0;
-        ASSERT_TRUE(WaitUntil([&] { return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) != 0; },
-                              StepTimeoutMs))
+        ASSERT_TRUE(
+            WaitUntil([&] { return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) != 0; }, StepTimeoutMs))
             << "auto blend makes the window translucent while the button is held";
         EXPECT_EQ(alpha, 90);
         Sleep(1000);
         gui_driver::ReleaseLeft(grow);
-        EXPECT_TRUE(WaitUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0; },
-                              StepTimeoutMs));
+        EXPECT_TRUE(
+            WaitUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0; }, StepTimeoutMs));
         const HWND height = gui_driver::FindControl(window, ui::HeightBar);
         const int steps = (984 / 3 + 196 - gui_driver::ScrollBarState(height).nPos) / 10;
         // One step at once and one per 80 ms; a placement slower than that

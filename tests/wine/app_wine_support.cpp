@@ -86,7 +86,9 @@ void AppStory::exitThroughMenu(gui_driver::AppProcess& app, HWND window) {
     EXPECT_TRUE(app.waitForExit(StepTimeoutMs)) << "the program did not end";
 }
 
-std::wstring AppStory::SettingsFilePath() { return DocumentsFolder() + L"\\Orbilux\\Settings.ini"; }
+std::wstring AppStory::SettingsFilePath() {
+    return DocumentsFolder() + L"\\Orbilux\\Settings.ini";
+}
 
 void AppStory::WriteSetting(const wchar_t* section, const wchar_t* key, const std::wstring& value) {
     CreateDirectoryW((DocumentsFolder() + L"\\Orbilux").c_str(), nullptr);

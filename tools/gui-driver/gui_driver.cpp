@@ -25,9 +25,13 @@ AppProcess::AppProcess(const std::wstring& commandLine) {
     id_ = info.dwProcessId;
 }
 
-AppProcess::~AppProcess() { kill(); }
+AppProcess::~AppProcess() {
+    kill();
+}
 
-bool AppProcess::running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+bool AppProcess::running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
 
 bool AppProcess::waitForExit(DWORD timeoutMs) {
     return process_ && WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
@@ -161,7 +165,9 @@ RECT ClientRectOnScreen(HWND window) {
     return r;
 }
 
-void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+void Click(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
 
 namespace {
 
@@ -173,9 +179,13 @@ LPARAM CentreOf(HWND control) {
 
 }  // namespace
 
-void PressLeft(HWND control) { PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control)); }
+void PressLeft(HWND control) {
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control));
+}
 
-void ReleaseLeft(HWND control) { PostMessageW(control, WM_LBUTTONUP, 0, CentreOf(control)); }
+void ReleaseLeft(HWND control) {
+    PostMessageW(control, WM_LBUTTONUP, 0, CentreOf(control));
+}
 
 int ChooseComboItem(HWND combo, const std::wstring& text) {
     const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
@@ -274,15 +284,21 @@ void SelectListViewRow(HWND list, int row) {
     for (int i = 0; i < row; ++i) PressKey(list, VK_DOWN);
 }
 
-void ChooseCommand(HWND window, int commandId) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0); }
+void ChooseCommand(HWND window, int commandId) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
 
 void SendTrayCallback(HWND window, UINT callbackMessage, UINT iconId, UINT mouseMessage) {
     PostMessageW(window, callbackMessage, iconId, mouseMessage);
 }
 
-void Minimize(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+void Minimize(HWND window) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
 
-void Close(HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }
+void Close(HWND window) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
 
 bool WaitUntilIdle(HWND window, DWORD timeoutMs) {
     DWORD_PTR ignored = 0;
@@ -296,7 +312,9 @@ COLORREF ScreenPixel(POINT at) {
     return colour;
 }
 
-RECT ScreenRect() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+RECT ScreenRect() {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
 
 bool SaveScreenshot(const std::wstring& path, const RECT& area) {
     const int width = area.right - area.left, height = area.bottom - area.top;

@@ -30,7 +30,6 @@ namespace {
 
 constexpr DWORD StepTimeoutMs = 30000;
 
-
 std::wstring Quote(const std::wstring& text) {
     return text.find(L' ') == std::wstring::npos ? text : L"\"" + text + L"\"";
 }
@@ -74,9 +73,12 @@ int wmain() {
         } else if (verb == L"click" || verb == L"press" || verb == L"release") {
             const HWND target = control();
             if (!target) return Fail(L"no control " + value);
-            if (verb == L"click") Click(target);
-            else if (verb == L"press") PressLeft(target);
-            else ReleaseLeft(target);
+            if (verb == L"click")
+                Click(target);
+            else if (verb == L"press")
+                PressLeft(target);
+            else
+                ReleaseLeft(target);
             WaitUntilIdle(main);
         } else if (verb == L"combo" || verb == L"line") {
             const std::size_t second = value.find(L':');

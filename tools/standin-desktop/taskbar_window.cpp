@@ -84,7 +84,9 @@ void TaskbarWindow::recordNotification(const COPYDATASTRUCT& copy) {
         case 2:  // NIM_DELETE
             events_.push_back("tray\tdelete\t" + std::to_string(id));
             break;
-        default: events_.push_back("tray\tmodify\t" + std::to_string(id)); break;
+        default:
+            events_.push_back("tray\tmodify\t" + std::to_string(id));
+            break;
     }
 }
 

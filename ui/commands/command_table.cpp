@@ -8,7 +8,9 @@ void CommandTable::define(uint16_t id, std::wstring caption, std::wstring hint) 
     command.hint = std::move(hint);
 }
 
-void CommandTable::setHandler(uint16_t id, Handler handler) { commands_[id].handler = std::move(handler); }
+void CommandTable::setHandler(uint16_t id, Handler handler) {
+    commands_[id].handler = std::move(handler);
+}
 
 void CommandTable::setEnabled(uint16_t id, bool enabled) {
     Command& command = commands_[id];

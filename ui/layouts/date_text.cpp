@@ -42,24 +42,42 @@ std::wstring Expand(const std::wstring& pattern, const LocalDateTime& when, int 
         const std::wstring& designator = when.hour < 12 ? format.am : format.pm;
         switch (c) {
             case L'd':
-                if (run <= 2) text += Padded(when.day, run);
-                else text += run == 3 ? format.shortDays[std::size_t(weekDay)] : format.days[std::size_t(weekDay)];
+                if (run <= 2)
+                    text += Padded(when.day, run);
+                else
+                    text += run == 3 ? format.shortDays[std::size_t(weekDay)] : format.days[std::size_t(weekDay)];
                 break;
             case L'M':
-                if (run <= 2) text += Padded(when.month, run);
-                else text += (run == 3 ? format.shortMonths : format.months)[std::size_t(when.month - 1)];
+                if (run <= 2)
+                    text += Padded(when.month, run);
+                else
+                    text += (run == 3 ? format.shortMonths : format.months)[std::size_t(when.month - 1)];
                 break;
             case L'y':
-                if (run <= 2) text += Padded(when.year % 100, run);
-                else text += Padded(when.year, 4);
+                if (run <= 2)
+                    text += Padded(when.year % 100, run);
+                else
+                    text += Padded(when.year, 4);
                 break;
-            case L'h': text += Padded(hour12, std::min<std::size_t>(run, 2)); break;
-            case L'H': text += Padded(when.hour, std::min<std::size_t>(run, 2)); break;
-            case L'm': text += Padded(when.minute, std::min<std::size_t>(run, 2)); break;
-            case L's': text += Padded(when.second, std::min<std::size_t>(run, 2)); break;
-            case L't': text += run == 1 ? designator.substr(0, 1) : designator; break;
-            case L'g': break;  // the era: none in the Gregorian calendar
-            default: text.append(run, c);
+            case L'h':
+                text += Padded(hour12, std::min<std::size_t>(run, 2));
+                break;
+            case L'H':
+                text += Padded(when.hour, std::min<std::size_t>(run, 2));
+                break;
+            case L'm':
+                text += Padded(when.minute, std::min<std::size_t>(run, 2));
+                break;
+            case L's':
+                text += Padded(when.second, std::min<std::size_t>(run, 2));
+                break;
+            case L't':
+                text += run == 1 ? designator.substr(0, 1) : designator;
+                break;
+            case L'g':
+                break;  // the era: none in the Gregorian calendar
+            default:
+                text.append(run, c);
         }
         i += run;
     }

@@ -19,8 +19,8 @@ struct DateDisplayFormat {
                                         L"July",    L"August",   L"September", L"October", L"November", L"December"};
     std::array<std::wstring, 12> shortMonths{L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
                                              L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
-    std::array<std::wstring, 7> days{L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday",
-                                     L"Saturday"};
+    std::array<std::wstring, 7> days{L"Sunday",   L"Monday", L"Tuesday", L"Wednesday",
+                                     L"Thursday", L"Friday", L"Saturday"};
     std::array<std::wstring, 7> shortDays{L"Sun", L"Mon", L"Tue", L"Wed", L"Thu", L"Fri", L"Sat"};
 };
 

@@ -6,7 +6,9 @@ namespace orbilux::ui {
 
 namespace {
 
-int MenuIndex(SavedLayoutsMenu menu) { return menu == SavedLayoutsMenu::Main ? 0 : 1; }
+int MenuIndex(SavedLayoutsMenu menu) {
+    return menu == SavedLayoutsMenu::Main ? 0 : 1;
+}
 
 uint16_t FirstItemOf(SavedLayoutsMenu menu) {
     return menu == SavedLayoutsMenu::Main ? FirstSavedLayoutItem : FirstTraySavedLayoutItem;
@@ -29,7 +31,8 @@ LayoutsPagePresenter::LayoutsPagePresenter(const LayoutsPagePorts& ports) : port
 
 void LayoutsPagePresenter::setRowControlsEnabled(bool enabled) {
     ports_.view.setDescriptionEnabled(enabled);
-    for (const uint16_t id : {CommandId::RestoreSelLayoutA, CommandId::DelLayoutA, CommandId::ReplaceLayoutA, CommandId::SetLayoutDescA})
+    for (const uint16_t id :
+         {CommandId::RestoreSelLayoutA, CommandId::DelLayoutA, CommandId::ReplaceLayoutA, CommandId::SetLayoutDescA})
         ports_.commands.setEnabled(id, enabled);
 }
 
@@ -61,8 +64,7 @@ void LayoutsPagePresenter::SaveWithDescription() {
 
 void LayoutsPagePresenter::SaveNewLayoutReleased(ReleasedButton button) {
     if (button == ReleasedButton::Left) {
-        if (ports_.layouts.HeaderKeyUsable())
-            ports_.layouts.SaveLayout(ports_.layouts.NewLayoutId(), NoDescription);
+        if (ports_.layouts.HeaderKeyUsable()) ports_.layouts.SaveLayout(ports_.layouts.NewLayoutId(), NoDescription);
     } else if (button == ReleasedButton::Right) {
         SaveWithDescription();
     }
@@ -80,10 +82,13 @@ void LayoutsPagePresenter::FillLayoutsList() {
     BuildSavedLayoutsMenu(SavedLayoutsMenu::Main);
 }
 
-void LayoutsPagePresenter::LayoutsListChange(int, bool selected) { setRowControlsEnabled(selected); }
+void LayoutsPagePresenter::LayoutsListChange(int, bool selected) {
+    setRowControlsEnabled(selected);
+}
 
 void LayoutsPagePresenter::LayoutsListSelectItem(int row, bool) {
-    if (row >= 0 && std::size_t(row) < rows_.size()) ports_.view.setDescriptionText(rows_[std::size_t(row)].description);
+    if (row >= 0 && std::size_t(row) < rows_.size())
+        ports_.view.setDescriptionText(rows_[std::size_t(row)].description);
 }
 
 void LayoutsPagePresenter::RestoreSelLayoutA() {
@@ -91,8 +96,8 @@ void LayoutsPagePresenter::RestoreSelLayoutA() {
     if (!row) return;
     const std::wstring id = row->id;
     if (ports_.options.ConfirmLoad &&
-        !ports_.confirmer.confirm(L"Are you sure you want to restore desktop icons position saved on " +
-                                  row->dateText + L" ?"))
+        !ports_.confirmer.confirm(L"Are you sure you want to restore desktop icons position saved on " + row->dateText +
+                                  L" ?"))
         return;
     ports_.layouts.RestoreLayout(id);
 }

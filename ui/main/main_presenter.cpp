@@ -18,7 +18,9 @@ constexpr int HintHidePauseMs = 5000;
 
 }  // namespace
 
-MainPresenter::MainPresenter(const MainPresenterPorts& ports) : ports_(ports) { defineCommands(); }
+MainPresenter::MainPresenter(const MainPresenterPorts& ports) : ports_(ports) {
+    defineCommands();
+}
 
 void MainPresenter::defineCommands() {
     CommandTable& c = ports_.commands;
@@ -50,8 +52,7 @@ void MainPresenter::defineCommands() {
     c.setHandler(AboutBtnA, [this] { optionsDialog_->open(OptionsMode::About); });
     c.setHandler(HelpBtnA, [this] { ports_.links.openAddress(HelpPageAddress(ports_.site, ButtonSourceTag)); });
     c.setHandler(HelpMenuItem, [this] { ports_.links.openAddress(HelpPageAddress(ports_.site, MenuSourceTag)); });
-    c.setHandler(HomepageMenuItem,
-                 [this] { ports_.links.openAddress(HomePageAddress(ports_.site, MenuSourceTag)); });
+    c.setHandler(HomepageMenuItem, [this] { ports_.links.openAddress(HomePageAddress(ports_.site, MenuSourceTag)); });
     c.setHandler(ExitA, [this] { exit(); });
     c.setHandler(RestoreA, [this] { ports_.view.restore(); });
     c.setHandler(OnMinimizeA, [this] { onMinimize(); });
@@ -110,9 +111,8 @@ void MainPresenter::placeWindow(const SettingsFile& file) {
     // The window is placed at the height it will have once the reminder
     // bar's fate is known, so the fallback corner is met exactly.
     const Size size = ports_.view.outerSizeFor(CompactOuterHeight + (knows_ ? 0 : ReminderBarHeight));
-    ports_.view.moveTo(
-        PlaceMainWindow(file.read(keys::FormLeft), file.read(keys::FormTop), size, ports_.screen.workArea(),
-                        ports_.screen));
+    ports_.view.moveTo(PlaceMainWindow(file.read(keys::FormLeft), file.read(keys::FormTop), size,
+                                       ports_.screen.workArea(), ports_.screen));
 }
 
 void MainPresenter::onShown() {
@@ -127,7 +127,9 @@ void MainPresenter::onMinimize() {
     inTray_ = true;
 }
 
-void MainPresenter::onRestore() { inTray_ = false; }
+void MainPresenter::onRestore() {
+    inTray_ = false;
+}
 
 bool MainPresenter::onTrayCallback(uint32_t mouseMessage) {
     switch (mouseMessage) {
@@ -167,13 +169,15 @@ void MainPresenter::showLayoutsPage() {
     ports_.view.showPage(Page::Layouts);
     layoutsPage_->pageShown();
     const int32_t icons = ports_.desktop.DesktopItemCount();
-    ports_.view.setHeader(texts::ManageLayoutsButton,
-                          std::wstring(L" - ") + texts::ManageLayoutsHint + L" (" + std::to_wstring(icons) +
-                              L" icons on desktop)",
-                          LayoutsPageDescriptionLeft);
+    ports_.view.setHeader(
+        texts::ManageLayoutsButton,
+        std::wstring(L" - ") + texts::ManageLayoutsHint + L" (" + std::to_wstring(icons) + L" icons on desktop)",
+        LayoutsPageDescriptionLeft);
 }
 
-void MainPresenter::onReminderBarClicked() { ports_.notifier.showMessage(texts::ReminderMessage); }
+void MainPresenter::onReminderBarClicked() {
+    ports_.notifier.showMessage(texts::ReminderMessage);
+}
 
 void MainPresenter::onReminderDismissed() {
     knows_ = true;
@@ -181,7 +185,9 @@ void MainPresenter::onReminderDismissed() {
     ports_.view.showReminderBar(false);
 }
 
-void MainPresenter::onAutoBlendToggled(bool checked) { ports_.options.AutoBlend = checked; }
+void MainPresenter::onAutoBlendToggled(bool checked) {
+    ports_.options.AutoBlend = checked;
+}
 
 void MainPresenter::exit() {
     ports_.tray.deleteIcon();

@@ -24,13 +24,13 @@ struct ShapeState {
 class ShapePageSeam {
 public:
     virtual ~ShapePageSeam() = default;
-    virtual void resetOffsets() {}       // start-up: Sdx and Sdy to 0
-    virtual void setSizeBarRanges() {}   // start-up: the size bars' maxima from the work area
+    virtual void resetOffsets() {}      // start-up: Sdx and Sdy to 0
+    virtual void setSizeBarRanges() {}  // start-up: the size bars' maxima from the work area
     // Start-up: the remembered shape laid out again, or the default frame.
     virtual void startUpSelection(const SettingsFile& /*file*/, bool /*loadLastShape*/) {}
     virtual ShapeState stateToSave() { return {}; }
-    virtual void pageShown() {}          // the shape page became the visible page
-    virtual void loadAndSet() {}         // "Refresh shape"
+    virtual void pageShown() {}   // the shape page became the visible page
+    virtual void loadAndSet() {}  // "Refresh shape"
 };
 
 enum class SavedLayoutsMenu { Main, Tray };
@@ -39,9 +39,9 @@ class LayoutsSeam {
 public:
     virtual ~LayoutsSeam() = default;
     virtual void buildSavedLayoutsMenu(SavedLayoutsMenu /*menu*/) {}
-    virtual void quickSave() {}               // "Save layout"
-    virtual void saveWithDescription() {}     // the description dialog
-    virtual void pageShown() {}               // the layouts page became the visible page
+    virtual void quickSave() {}            // "Save layout"
+    virtual void saveWithDescription() {}  // the description dialog
+    virtual void pageShown() {}            // the layouts page became the visible page
 };
 
 enum class OptionsMode { Options, About };

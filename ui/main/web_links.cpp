@@ -4,7 +4,9 @@ namespace orbilux::ui {
 
 namespace {
 
-std::wstring Tagged(const std::wstring& page, const std::wstring& sourceTag) { return page + L"?source=" + sourceTag; }
+std::wstring Tagged(const std::wstring& page, const std::wstring& sourceTag) {
+    return page + L"?source=" + sourceTag;
+}
 
 }  // namespace
 
@@ -16,6 +18,8 @@ std::wstring HomePageAddress(const WebSite& site, const std::wstring& sourceTag)
     return Tagged(site.home + L"/", sourceTag);
 }
 
-std::wstring SupportMailAddress(const WebSite& site) { return L"mailto:" + site.supportMail; }
+std::wstring SupportMailAddress(const WebSite& site) {
+    return L"mailto:" + site.supportMail;
+}
 
 }  // namespace orbilux::ui

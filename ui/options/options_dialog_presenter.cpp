@@ -88,15 +88,25 @@ void OptionsDialogPresenter::onCancel() {
     ports_.view.close();
 }
 
-void OptionsDialogPresenter::onCloseBox() { ports_.view.close(); }
+void OptionsDialogPresenter::onCloseBox() {
+    ports_.view.close();
+}
 
-void OptionsDialogPresenter::onSupportMail() { ports_.links.openAddress(SupportMailAddress(ports_.site)); }
+void OptionsDialogPresenter::onSupportMail() {
+    ports_.links.openAddress(SupportMailAddress(ports_.site));
+}
 
-void OptionsDialogPresenter::onHomepage() { ports_.links.openAddress(HomePageAddress(ports_.site, MenuSourceTag)); }
+void OptionsDialogPresenter::onHomepage() {
+    ports_.links.openAddress(HomePageAddress(ports_.site, MenuSourceTag));
+}
 
-void OptionsDialogPresenter::onHelp() { ports_.links.openAddress(HelpPageAddress(ports_.site, MenuSourceTag)); }
+void OptionsDialogPresenter::onHelp() {
+    ports_.links.openAddress(HelpPageAddress(ports_.site, MenuSourceTag));
+}
 
 // The icon is the program's own artwork, so its credit leads home.
-void OptionsDialogPresenter::onArtworkCredit() { onHomepage(); }
+void OptionsDialogPresenter::onArtworkCredit() {
+    onHomepage();
+}
 
 }  // namespace orbilux::ui

@@ -16,9 +16,12 @@ int Direction(RepeatButton button) {
     switch (button) {
         case RepeatButton::IncreaseSize:
         case RepeatButton::MoveRight:
-        case RepeatButton::MoveDown: return 1;
-        case RepeatButton::Centre: return 0;
-        default: return -1;
+        case RepeatButton::MoveDown:
+            return 1;
+        case RepeatButton::Centre:
+            return 0;
+        default:
+            return -1;
     }
 }
 
@@ -55,9 +58,13 @@ void ShapePagePresenter::onRepeatTick() {
     const int direction = Direction(source);
     switch (source) {
         case RepeatButton::MoveLeft:
-        case RepeatButton::MoveRight: sdx_ += direction * MoveStep; break;
+        case RepeatButton::MoveRight:
+            sdx_ += direction * MoveStep;
+            break;
         case RepeatButton::MoveUp:
-        case RepeatButton::MoveDown: sdy_ += direction * MoveStep; break;
+        case RepeatButton::MoveDown:
+            sdy_ += direction * MoveStep;
+            break;
         case RepeatButton::Centre:
             sdx_ = 0;
             sdy_ = 0;
@@ -83,20 +90,39 @@ void ShapePagePresenter::onScroll(ShapeBar which, ScrollRequest request, int32_t
     const int32_t line = which == ShapeBar::Gap ? 1 : 50;
     const int32_t page = 1;
     switch (request) {
-        case ScrollRequest::LineBack: b.setPosition(b.position() - line); break;
-        case ScrollRequest::LineForward: b.setPosition(b.position() + line); break;
-        case ScrollRequest::PageBack: b.setPosition(b.position() - page); break;
-        case ScrollRequest::PageForward: b.setPosition(b.position() + page); break;
-        case ScrollRequest::Thumb: b.setPosition(thumbPosition); break;
-        case ScrollRequest::ToMin: b.setPosition(b.min()); break;
-        case ScrollRequest::ToMax: b.setPosition(b.max()); break;
-        case ScrollRequest::Other: break;
+        case ScrollRequest::LineBack:
+            b.setPosition(b.position() - line);
+            break;
+        case ScrollRequest::LineForward:
+            b.setPosition(b.position() + line);
+            break;
+        case ScrollRequest::PageBack:
+            b.setPosition(b.position() - page);
+            break;
+        case ScrollRequest::PageForward:
+            b.setPosition(b.position() + page);
+            break;
+        case ScrollRequest::Thumb:
+            b.setPosition(thumbPosition);
+            break;
+        case ScrollRequest::ToMin:
+            b.setPosition(b.min());
+            break;
+        case ScrollRequest::ToMax:
+            b.setPosition(b.max());
+            break;
+        case ScrollRequest::Other:
+            break;
     }
 }
 
-void ShapePagePresenter::onBarPressed() { setBlending(true); }
+void ShapePagePresenter::onBarPressed() {
+    setBlending(true);
+}
 
-void ShapePagePresenter::onBarReleased() { setBlending(false); }
+void ShapePagePresenter::onBarReleased() {
+    setBlending(false);
+}
 
 void ShapePagePresenter::onFit() {
     const Area a = area();

@@ -33,9 +33,12 @@ ShapePagePresenter::ShapePagePresenter(const ShapePagePorts& ports) : ports_(por
 
 const ScrollBarModel& ShapePagePresenter::bar(ShapeBar which) const {
     switch (which) {
-        case ShapeBar::Width: return width_;
-        case ShapeBar::Height: return height_;
-        default: return gap_;
+        case ShapeBar::Width:
+            return width_;
+        case ShapeBar::Height:
+            return height_;
+        default:
+            return gap_;
     }
 }
 
@@ -48,7 +51,9 @@ ShapePagePresenter::Area ShapePagePresenter::area() {
     return {work.width(), work.height(), work.height() - ports_.screen.taskbarAllowance()};
 }
 
-std::wstring ShapePagePresenter::shapesRoot() { return ports_.settings.programFolder() + L"Shapes"; }
+std::wstring ShapePagePresenter::shapesRoot() {
+    return ports_.settings.programFolder() + L"Shapes";
+}
 
 void ShapePagePresenter::resetOffsets() {
     sdx_ = 0;
@@ -117,8 +122,7 @@ void ShapePagePresenter::FillShapesList() {
     shapeLines_.clear();
     for (const std::wstring& path : shapePaths_) shapeLines_.push_back(ShapeListLine(path));
     ports_.view.setShapeLines(shapeLines_);
-    ports_.window.setTitle(L"Orbilux - " + std::to_wstring(shapePaths_.size()) + L" shapes in " +
-                           selectedGroupText());
+    ports_.window.setTitle(L"Orbilux - " + std::to_wstring(shapePaths_.size()) + L" shapes in " + selectedGroupText());
 }
 
 void ShapePagePresenter::enableControls(bool enabled) {
@@ -131,7 +135,9 @@ void ShapePagePresenter::enableControls(bool enabled) {
     ports_.view.setAdjustButtonsEnabled(adjustButtonsEnabled_);
 }
 
-void ShapePagePresenter::setCaption(const std::wstring& caption) { ports_.view.setCaption(caption); }
+void ShapePagePresenter::setCaption(const std::wstring& caption) {
+    ports_.view.setCaption(caption);
+}
 
 void ShapePagePresenter::ShapeGroupsChange(int index) {
     selectedGroup_ = index;
@@ -145,8 +151,7 @@ void ShapePagePresenter::ShapeGroupsChange(int index) {
 void ShapePagePresenter::ShapesListClick(int index) {
     currentShapeIndex_ = index;
     LoadAndSetAExecute();
-    if (!shapePaths_.empty())
-        setCaption(L"Adjust Shape ( " + shapeLines_.at(std::size_t(currentShapeIndex_)) + L" )");
+    if (!shapePaths_.empty()) setCaption(L"Adjust Shape ( " + shapeLines_.at(std::size_t(currentShapeIndex_)) + L" )");
 }
 
 void ShapePagePresenter::LoadAndSetAExecute() {

@@ -32,7 +32,9 @@ Hsl ToHsl(Rgb c) {
     return {h, s, l};
 }
 
-uint8_t ToByte(double unit) { return static_cast<uint8_t>(std::lround(std::clamp(unit, 0.0, 1.0) * 255)); }
+uint8_t ToByte(double unit) {
+    return static_cast<uint8_t>(std::lround(std::clamp(unit, 0.0, 1.0) * 255));
+}
 
 Rgb FromHsl(Hsl c) {
     const double chroma = (1 - std::fabs(2 * c.l - 1)) * c.s;
@@ -40,12 +42,24 @@ Rgb FromHsl(Hsl c) {
     const double x = chroma * (1 - std::fabs(std::fmod(sector, 2.0) - 1));
     double r = 0, g = 0, b = 0;
     switch (static_cast<int>(sector) % 6) {
-        case 0: r = chroma, g = x; break;
-        case 1: r = x, g = chroma; break;
-        case 2: g = chroma, b = x; break;
-        case 3: g = x, b = chroma; break;
-        case 4: r = x, b = chroma; break;
-        default: r = chroma, b = x; break;
+        case 0:
+            r = chroma, g = x;
+            break;
+        case 1:
+            r = x, g = chroma;
+            break;
+        case 2:
+            g = chroma, b = x;
+            break;
+        case 3:
+            g = x, b = chroma;
+            break;
+        case 4:
+            r = x, b = chroma;
+            break;
+        default:
+            r = chroma, b = x;
+            break;
     }
     const double m = c.l - chroma / 2;
     return {ToByte(r + m), ToByte(g + m), ToByte(b + m)};

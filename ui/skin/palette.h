@@ -18,18 +18,18 @@ struct Rgb {
 };
 
 struct Palette {
-    Rgb window;         // the main window's and the dialogs' background
-    Rgb panel;          // page panels, the reminder bar, list and edit backgrounds
+    Rgb window;  // the main window's and the dialogs' background
+    Rgb panel;   // page panels, the reminder bar, list and edit backgrounds
     Rgb buttonFace;
     Rgb buttonHot;      // a button under the pointer
     Rgb buttonPressed;  // a button held down, or a page button that is "down"
     Rgb buttonBorder;
     Rgb text;
     Rgb disabledText;
-    Rgb accent;         // titles, focus marks, the selected row
-    Rgb accentText;     // text on the accent colour
-    Rgb menu;           // menu background
-    Rgb warning;        // the reminder's red; not recoloured, so the warning stays red
+    Rgb accent;      // titles, focus marks, the selected row
+    Rgb accentText;  // text on the accent colour
+    Rgb menu;        // menu background
+    Rgb warning;     // the reminder's red; not recoloured, so the warning stays red
 };
 
 // The skin as it ships.

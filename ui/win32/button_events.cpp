@@ -44,13 +44,25 @@ LRESULT CALLBACK ButtonSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
                 if (watch->handlers.left) watch->handlers.left();
                 break;
             case WM_LBUTTONDOWN:
-            case WM_LBUTTONDBLCLK: Call(watch->handlers.pressed, MouseButton::Left); break;
+            case WM_LBUTTONDBLCLK:
+                Call(watch->handlers.pressed, MouseButton::Left);
+                break;
             case WM_RBUTTONDOWN:
-            case WM_RBUTTONDBLCLK: Call(watch->handlers.pressed, MouseButton::Right); break;
-            case WM_MBUTTONDOWN: Call(watch->handlers.pressed, MouseButton::Middle); break;
-            case WM_LBUTTONUP: Call(watch->handlers.released, MouseButton::Left); break;
-            case WM_RBUTTONUP: Call(watch->handlers.released, MouseButton::Right); break;
-            case WM_MBUTTONUP: Call(watch->handlers.released, MouseButton::Middle); break;
+            case WM_RBUTTONDBLCLK:
+                Call(watch->handlers.pressed, MouseButton::Right);
+                break;
+            case WM_MBUTTONDOWN:
+                Call(watch->handlers.pressed, MouseButton::Middle);
+                break;
+            case WM_LBUTTONUP:
+                Call(watch->handlers.released, MouseButton::Left);
+                break;
+            case WM_RBUTTONUP:
+                Call(watch->handlers.released, MouseButton::Right);
+                break;
+            case WM_MBUTTONUP:
+                Call(watch->handlers.released, MouseButton::Middle);
+                break;
             case WM_NCDESTROY:
                 RemovePropW(hwnd, HotProperty);
                 RemoveWindowSubclass(hwnd, &ButtonSubclass, SubclassId);
@@ -70,6 +82,8 @@ void WatchButton(HWND button, ButtonEventHandlers handlers) {
     if (!SetWindowSubclass(button, &ButtonSubclass, SubclassId, reinterpret_cast<DWORD_PTR>(watch))) delete watch;
 }
 
-bool IsButtonHot(HWND button) { return GetPropW(button, HotProperty) != nullptr; }
+bool IsButtonHot(HWND button) {
+    return GetPropW(button, HotProperty) != nullptr;
+}
 
 }  // namespace orbilux::win32

@@ -20,9 +20,12 @@ void FontSet::build(Dpi dpi) {
 
 HFONT FontSet::get(FontRole role) const {
     switch (role) {
-        case FontRole::Bold: return bold_.get();
-        case FontRole::Title: return title_.get();
-        default: return normal_.get();
+        case FontRole::Bold:
+            return bold_.get();
+        case FontRole::Title:
+            return title_.get();
+        default:
+            return normal_.get();
     }
 }
 
@@ -33,11 +36,10 @@ void ControlLayout::setDpi(Dpi dpi) {
 
 HWND ControlLayout::add(HWND parent, const ControlSpec& spec) {
     const RECT r = dpi_.scale(spec.rect);
-    const HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.text.c_str(),
-                                        WS_CHILD | WS_VISIBLE | spec.style, r.left, r.top, r.right - r.left,
-                                        r.bottom - r.top, parent,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                        GetModuleHandleW(nullptr), nullptr);
+    const HWND window =
+        CreateWindowExW(spec.exStyle, spec.className, spec.text.c_str(), WS_CHILD | WS_VISIBLE | spec.style, r.left,
+                        r.top, r.right - r.left, r.bottom - r.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
     if (window) track(window, spec.rect, spec.font);
     return window;
 }

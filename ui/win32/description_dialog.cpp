@@ -14,8 +14,13 @@ public:
 
 protected:
     void onCreate() override {
-        edit_ = layout().add(hwnd(), {L"Edit", L"", ES_AUTOHSCROLL | WS_TABSTOP, {12, 14, 308, 38},
-                                      ui::DescriptionDialogEdit, FontRole::Normal, WS_EX_CLIENTEDGE});
+        edit_ = layout().add(hwnd(), {L"Edit",
+                                      L"",
+                                      ES_AUTOHSCROLL | WS_TABSTOP,
+                                      {12, 14, 308, 38},
+                                      ui::DescriptionDialogEdit,
+                                      FontRole::Normal,
+                                      WS_EX_CLIENTEDGE});
         SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);  // no limit of its own
         WatchButton(layout().add(hwnd(), {L"Button", L"Ok", BS_OWNERDRAW | WS_TABSTOP, {120, 52, 208, 80}, IDOK}));
         WatchButton(

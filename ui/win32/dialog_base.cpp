@@ -17,7 +17,8 @@ std::vector<WORD> EmptyTemplate(DWORD style) {
 }
 
 DWORD StyleOf(const DialogArgs& args) {
-    return DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (args.minimizeBox ? WS_MINIMIZEBOX : 0);
+    return DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+           (args.minimizeBox ? WS_MINIMIZEBOX : 0);
 }
 
 }  // namespace
@@ -25,8 +26,9 @@ DWORD StyleOf(const DialogArgs& args) {
 INT_PTR DialogBase::runModal(const DialogArgs& args) {
     args_ = args;
     const std::vector<WORD> dialogTemplate = EmptyTemplate(StyleOf(args));
-    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                   args.owner, &DialogBase::dialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                   reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), args.owner,
+                                   &DialogBase::dialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 void DialogBase::placeAndSize() {
@@ -88,14 +90,15 @@ INT_PTR DialogBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return FALSE;
         }
-        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(painter_.surfaceBrush(Surface::Window));
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<INT_PTR>(painter_.surfaceBrush(Surface::Window));
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSCROLLBAR:
-            return reinterpret_cast<INT_PTR>(painter_.controlColours(
-                message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), Surface::Window));
+            return reinterpret_cast<INT_PTR>(painter_.controlColours(message, reinterpret_cast<HDC>(wParam),
+                                                                     reinterpret_cast<HWND>(lParam), Surface::Window));
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item.CtlType != ODT_BUTTON) return FALSE;
@@ -109,7 +112,8 @@ INT_PTR DialogBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             layout_.relayout();
             placeAndSize();
             return TRUE;
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 

@@ -29,9 +29,12 @@ void AddColumn(HWND list, int index, const wchar_t* title, int width) {
 
 ui::ReleasedButton ReleasedOf(MouseButton button) {
     switch (button) {
-        case MouseButton::Left: return ui::ReleasedButton::Left;
-        case MouseButton::Right: return ui::ReleasedButton::Right;
-        default: return ui::ReleasedButton::Other;
+        case MouseButton::Left:
+            return ui::ReleasedButton::Left;
+        case MouseButton::Right:
+            return ui::ReleasedButton::Right;
+        default:
+            return ui::ReleasedButton::Other;
     }
 }
 
@@ -46,10 +49,12 @@ void LayoutsPage::createControls(HWND panel, ControlLayout& layout) {
     layout.add(panel, {L"Static",
                        L"Here you can save the current icons position(layout) and restore later, useful when changing "
                        L"resolution and layout gets messed up.",
-                       SS_CENTER | SS_NOPREFIX, {8, 6, 468, 38}, ui::LayoutsExplanation});
-    list_ = layout.add(panel, {WC_LISTVIEWW, L"Saved layouts",
-                               LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, ListRect, ui::LayoutsList,
-                               FontRole::Normal, WS_EX_CLIENTEDGE});
+                       SS_CENTER | SS_NOPREFIX,
+                       {8, 6, 468, 38},
+                       ui::LayoutsExplanation});
+    list_ =
+        layout.add(panel, {WC_LISTVIEWW, L"Saved layouts", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+                           ListRect, ui::LayoutsList, FontRole::Normal, WS_EX_CLIENTEDGE});
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     AddColumn(list_, 0, L"Date Saved", DateWidth);
     AddColumn(list_, 1, L"Description", 100);
@@ -58,10 +63,15 @@ void LayoutsPage::createControls(HWND panel, ControlLayout& layout) {
     sizeColumns();
     applyColours(skin_.palette());
 
-    layout.add(panel, {L"Static", L"Layout description :", SS_LEFT | SS_NOPREFIX, {8, 248, 126, 264},
-                       ui::DescriptionLabel});
-    edit_ = layout.add(panel, {L"Edit", L"", ES_AUTOHSCROLL | WS_TABSTOP, {128, 244, 468, 268}, ui::DescriptionEdit,
-                               FontRole::Normal, WS_EX_CLIENTEDGE});
+    layout.add(panel,
+               {L"Static", L"Layout description :", SS_LEFT | SS_NOPREFIX, {8, 248, 126, 264}, ui::DescriptionLabel});
+    edit_ = layout.add(panel, {L"Edit",
+                               L"",
+                               ES_AUTOHSCROLL | WS_TABSTOP,
+                               {128, 244, 468, 268},
+                               ui::DescriptionEdit,
+                               FontRole::Normal,
+                               WS_EX_CLIENTEDGE});
     EnableWindow(edit_, descriptionEnabled_);
 
     struct Button {
@@ -70,12 +80,16 @@ void LayoutsPage::createControls(HWND panel, ControlLayout& layout) {
         int left;
     };
     const Button buttons[] = {
-        {ui::SetLayoutDescA, L"Set description", 8},   {ui::RestoreSelLayoutA, L"Restore layout", 100},
-        {ui::SaveNewLayoutButton, L"Save new layout", 192}, {ui::DelLayoutA, L"Delete layout", 284},
+        {ui::SetLayoutDescA, L"Set description", 8},
+        {ui::RestoreSelLayoutA, L"Restore layout", 100},
+        {ui::SaveNewLayoutButton, L"Save new layout", 192},
+        {ui::DelLayoutA, L"Delete layout", 284},
         {ui::ReplaceLayoutA, L"Replace", 376},
     };
     for (const Button& b : buttons) {
-        const HWND button = layout.add(panel, {L"Button", b.caption, BS_OWNERDRAW | BS_MULTILINE | WS_TABSTOP,
+        const HWND button = layout.add(panel, {L"Button",
+                                               b.caption,
+                                               BS_OWNERDRAW | BS_MULTILINE | WS_TABSTOP,
                                                {b.left, 276, b.left + (b.id == ui::ReplaceLayoutA ? 92 : 86), 310},
                                                b.id});
         ButtonEventHandlers events;
@@ -91,10 +105,14 @@ void LayoutsPage::createControls(HWND panel, ControlLayout& layout) {
     layout.add(panel, {L"Static",
                        L"To save current layout just click on the 'Save new layout' button. You can save the layout "
                        L"with a description if you RIGHT click on 'Save new layout' button.",
-                       SS_LEFT | SS_NOPREFIX, {8, 318, 468, 348}, ui::LayoutsHintSave});
+                       SS_LEFT | SS_NOPREFIX,
+                       {8, 318, 468, 348},
+                       ui::LayoutsHintSave});
     layout.add(panel, {L"Static",
                        L"The 'Replace' button replaces the selected layout from the list with the current layout.",
-                       SS_LEFT | SS_NOPREFIX, {8, 352, 468, 380}, ui::LayoutsHintReplace});
+                       SS_LEFT | SS_NOPREFIX,
+                       {8, 352, 468, 380},
+                       ui::LayoutsHintReplace});
 }
 
 void LayoutsPage::sizeColumns() {
@@ -103,7 +121,8 @@ void LayoutsPage::sizeColumns() {
     GetClientRect(list_, &client);
     const int fixed = dpi.scale(DateWidth + ResolutionWidth + IconsWidth);
     ListView_SetColumnWidth(list_, 0, dpi.scale(DateWidth));
-    ListView_SetColumnWidth(list_, 1, std::max(int(client.right) - fixed - GetSystemMetrics(SM_CXVSCROLL), dpi.scale(60)));
+    ListView_SetColumnWidth(list_, 1,
+                            std::max(int(client.right) - fixed - GetSystemMetrics(SM_CXVSCROLL), dpi.scale(60)));
     ListView_SetColumnWidth(list_, 2, dpi.scale(ResolutionWidth));
     ListView_SetColumnWidth(list_, 3, dpi.scale(IconsWidth));
 }

@@ -7,8 +7,12 @@ namespace orbilux::win32 {
 
 namespace {
 
-void AddItem(HMENU menu, UINT id, const wchar_t* caption) { AppendMenuW(menu, MF_STRING, id, caption); }
-void AddSeparator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
+void AddItem(HMENU menu, UINT id, const wchar_t* caption) {
+    AppendMenuW(menu, MF_STRING, id, caption);
+}
+void AddSeparator(HMENU menu) {
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+}
 void AddSubmenu(HMENU menu, HMENU submenu, const wchar_t* caption) {
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), caption);
 }

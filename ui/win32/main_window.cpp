@@ -15,8 +15,9 @@ namespace {
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD WindowExStyle = 0;
 
-int PageIndex(ui::Page page) { return page == ui::Page::Shape ? 0 : 1; }
-
+int PageIndex(ui::Page page) {
+    return page == ui::Page::Shape ? 0 : 1;
+}
 
 }  // namespace
 
@@ -27,9 +28,13 @@ MainWindow::MainWindow(const MainWindowArgs& args) : args_(args) {
     });
 }
 
-MainWindow::~MainWindow() { destroy(); }
+MainWindow::~MainWindow() {
+    destroy();
+}
 
-void MainWindow::addPage(ui::Page page, PageView& view) { pages_[std::size_t(PageIndex(page))] = &view; }
+void MainWindow::addPage(ui::Page page, PageView& view) {
+    pages_[std::size_t(PageIndex(page))] = &view;
+}
 
 void MainWindow::create() {
     registerClass(MainWindowClass, nullptr, 0, args_.largeIcon);
@@ -89,12 +94,12 @@ void MainWindow::createControls() {
     const HWND w = hwnd();
     const DWORD label = SS_LEFT | SS_NOPREFIX;
     const DWORD button = BS_OWNERDRAW | WS_TABSTOP;
-    layout_.add(w, {L"Static", ui::texts::AdjustShapeButton, label | SS_LEFTNOWORDWRAP, layout::PageTitle, ui::PageTitleLabel,
-                    FontRole::Bold});
-    layout_.add(w, {L"Static", std::wstring(L" - ") + t::AdjustShapeHint, label,
-                    layout::PageDescription, ui::PageDescriptionLabel});
-    const HWND autoBlend = layout_.add(w, {L"Button", t::AutoBlendCaption, BS_AUTOCHECKBOX | WS_TABSTOP,
-                                           layout::AutoBlend, ui::AutoBlendCheck});
+    layout_.add(w, {L"Static", ui::texts::AdjustShapeButton, label | SS_LEFTNOWORDWRAP, layout::PageTitle,
+                    ui::PageTitleLabel, FontRole::Bold});
+    layout_.add(w, {L"Static", std::wstring(L" - ") + t::AdjustShapeHint, label, layout::PageDescription,
+                    ui::PageDescriptionLabel});
+    const HWND autoBlend = layout_.add(
+        w, {L"Button", t::AutoBlendCaption, BS_AUTOCHECKBOX | WS_TABSTOP, layout::AutoBlend, ui::AutoBlendCheck});
     tooltips_.add(autoBlend, t::AutoBlendHint);
 
     struct ColumnButton {
@@ -137,10 +142,10 @@ void MainWindow::createControls() {
     bar.id = ui::ReminderBar;
     bar.clickable = true;
     reminderBar_ = std::make_unique<PanelWindow>(args_.painter, bar);
-    layout_.add(reminderBar_->hwnd(),
-                {L"Static", t::ReminderLabel, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, layout::ReminderLabel, ui::ReminderLabel});
-    WatchButton(layout_.add(reminderBar_->hwnd(), {L"Button", t::ReminderOkButton, button,
-                                                   layout::ReminderOkButton, ui::ReminderOkButton}));
+    layout_.add(reminderBar_->hwnd(), {L"Static", t::ReminderLabel, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY,
+                                       layout::ReminderLabel, ui::ReminderLabel});
+    WatchButton(layout_.add(reminderBar_->hwnd(),
+                            {L"Button", t::ReminderOkButton, button, layout::ReminderOkButton, ui::ReminderOkButton}));
     placeReminderBar();
 }
 
@@ -235,8 +240,12 @@ void MainWindow::onWindowPosChanging(WINDOWPOS& position) {
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: onCreate(); return 0;
-        case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+        case WM_CREATE:
+            onCreate();
+            return 0;
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             LRESULT result = 0;
@@ -246,8 +255,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HSCROLL:
         case WM_VSCROLL: {
             const HWND bar = reinterpret_cast<HWND>(lParam);
-            if (PageView* page = pageOf(bar); page && page->onScroll(bar, LOWORD(wParam), HIWORD(wParam)))
-                return 0;
+            if (PageView* page = pageOf(bar); page && page->onScroll(bar, LOWORD(wParam), HIWORD(wParam))) return 0;
             break;
         }
         case WM_TIMER:
@@ -284,10 +292,18 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SHOWWINDOW:
             if (wParam && presenter_) presenter_->onShown();
             break;
-        case WM_ENTERSIZEMOVE: dragging_ = true; break;
-        case WM_EXITSIZEMOVE: dragging_ = false; break;
-        case WM_WINDOWPOSCHANGING: onWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam)); break;
-        case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_ENTERSIZEMOVE:
+            dragging_ = true;
+            break;
+        case WM_EXITSIZEMOVE:
+            dragging_ = false;
+            break;
+        case WM_WINDOWPOSCHANGING:
+            onWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+            break;
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case ui::TrayCallbackMessage:
             if (presenter_ && presenter_->onTrayCallback(static_cast<uint32_t>(LOWORD(lParam)))) return 0;
             break;
@@ -312,15 +328,21 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- ui::MainView ----
 
-void MainWindow::setTitle(const std::wstring& title) { SetWindowTextW(hwnd(), title.c_str()); }
+void MainWindow::setTitle(const std::wstring& title) {
+    SetWindowTextW(hwnd(), title.c_str());
+}
 
-void MainWindow::setHintHidePause(int milliseconds) { tooltips_.setHidePause(milliseconds); }
+void MainWindow::setHintHidePause(int milliseconds) {
+    tooltips_.setHidePause(milliseconds);
+}
 
 void MainWindow::setAutoBlendChecked(bool checked) {
     Button_SetCheck(layout_.control(ui::AutoBlendCheck), checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-bool MainWindow::autoBlendChecked() { return Button_GetCheck(layout_.control(ui::AutoBlendCheck)) == BST_CHECKED; }
+bool MainWindow::autoBlendChecked() {
+    return Button_GetCheck(layout_.control(ui::AutoBlendCheck)) == BST_CHECKED;
+}
 
 ui::Size MainWindow::outerSizeFor(int logicalOuterHeight) {
     const Dpi dpi = layout_.dpi();
@@ -385,14 +407,18 @@ void MainWindow::setHeader(const std::wstring& title, const std::wstring& descri
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void MainWindow::minimize() { ShowWindow(hwnd(), SW_MINIMIZE); }
+void MainWindow::minimize() {
+    ShowWindow(hwnd(), SW_MINIMIZE);
+}
 
 void MainWindow::restore() {
     ShowWindow(hwnd(), SW_RESTORE);
     SetForegroundWindow(hwnd());
 }
 
-void MainWindow::hideTaskbarButton() { ShowWindow(hwnd(), SW_HIDE); }
+void MainWindow::hideTaskbarButton() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
 
 void MainWindow::showTaskbarButton() {
     if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_SHOWMINNOACTIVE : SW_SHOWNA);
@@ -404,7 +430,9 @@ ui::Point MainWindow::cursorPosition() {
     return {p.x, p.y};
 }
 
-void MainWindow::bringToForeground() { SetForegroundWindow(hwnd()); }
+void MainWindow::bringToForeground() {
+    SetForegroundWindow(hwnd());
+}
 
 void MainWindow::popUpTrayMenu(ui::Point at, bool restoreLayoutsEnabled) {
     menus_.setTraySavedLayoutsEnabled(restoreLayoutsEnabled);

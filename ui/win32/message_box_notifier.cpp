@@ -14,7 +14,9 @@ void MessageBoxNotifier::showMessage(const std::wstring& text) {
     MessageBoxW(owner(), text.c_str(), ui::texts::AppTitle, MB_OK);
 }
 
-void MessageBoxNotifier::requestQuit() { PostQuitMessage(0); }
+void MessageBoxNotifier::requestQuit() {
+    PostQuitMessage(0);
+}
 
 bool MessageBoxNotifier::confirm(const std::wstring& title, const std::wstring& question) {
     return MessageBoxW(owner(), question.c_str(), title.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;

@@ -26,9 +26,13 @@ struct CheckSpec {
 const CheckSpec Checks[] = {
     {ui::OptionCheck::RunAtStartup, ui::RunAtStartupCheck, L"Open when Windows starts", {14, 26, 288, 46}},
     {ui::OptionCheck::MinimizeOnTray, ui::MinimizeOnTrayCheck, L"Minimize to tray", {14, 52, 288, 72}},
-    {ui::OptionCheck::LoadLastShape, ui::LoadLastShapeCheck, L"Load last shape used when Orbilux starts",
+    {ui::OptionCheck::LoadLastShape,
+     ui::LoadLastShapeCheck,
+     L"Load last shape used when Orbilux starts",
      {14, 78, 288, 98}},
-    {ui::OptionCheck::SaveOnStartup, ui::SaveOnStartupCheck, L"Save layout before starting Orbilux",
+    {ui::OptionCheck::SaveOnStartup,
+     ui::SaveOnStartupCheck,
+     L"Save layout before starting Orbilux",
      {14, 104, 288, 124}},
     {ui::OptionCheck::ConfirmSave, ui::ConfirmSaveCheck, L"saving the layout", {30, 162, 288, 182}},
     {ui::OptionCheck::ConfirmLoad, ui::ConfirmLoadCheck, L"restoring the layout", {30, 188, 288, 208}},
@@ -95,8 +99,8 @@ private:
     std::unique_ptr<PanelWindow> group(HWND parent, const wchar_t* caption, const ui::Rect& rect, int id);
     ButtonLook buttonLook(int id) override {
         ButtonLook look;
-        look.link = id == ui::SupportMailLink || id == ui::HomepageLink || id == ui::HelpLink ||
-                    id == ui::ArtworkCreditLink;
+        look.link =
+            id == ui::SupportMailLink || id == ui::HomepageLink || id == ui::HelpLink || id == ui::ArtworkCreditLink;
         return look;
     }
 
@@ -148,14 +152,17 @@ void OptionsDialog::createOptionsPanel() {
     const HWND g = general_->hwnd();
     for (const CheckSpec& c : Checks)
         checks_[int(c.check)] = l.add(g, {L"Button", c.caption, BS_AUTOCHECKBOX | WS_TABSTOP, c.rect, c.id});
-    l.add(g, {L"Static", L"Show confirmation dialog when ", SS_LEFT | SS_NOPREFIX, {14, 140, 288, 156},
-              ui::ConfirmLabel});
+    l.add(g,
+          {L"Static", L"Show confirmation dialog when ", SS_LEFT | SS_NOPREFIX, {14, 140, 288, 156}, ui::ConfirmLabel});
     interface_ = group(options_->hwnd(), L"Interface options", {304, 4, 494, 306}, ui::InterfaceGroup);
     const HWND i = interface_->hwnd();
     for (const SliderSpec& s : Sliders) {
         l.add(i, {L"Static", s.caption, SS_CENTER | SS_NOPREFIX, {s.left - 4, 22, s.left + 56, 38}, s.labelId});
-        const HWND bar = l.add(i, {TRACKBAR_CLASSW, s.caption, TBS_VERT | TBS_BOTH | TBS_NOTICKS | WS_TABSTOP,
-                                   {s.left + 12, 42, s.left + 42, 254}, s.id});
+        const HWND bar = l.add(i, {TRACKBAR_CLASSW,
+                                   s.caption,
+                                   TBS_VERT | TBS_BOTH | TBS_NOTICKS | WS_TABSTOP,
+                                   {s.left + 12, 42, s.left + 42, 254},
+                                   s.id});
         SendMessageW(bar, TBM_SETRANGEMIN, FALSE, s.range.min);
         SendMessageW(bar, TBM_SETRANGEMAX, TRUE, s.range.max);
         SendMessageW(bar, TBM_SETPAGESIZE, 0, 10);
@@ -205,16 +212,29 @@ void OptionsDialog::createAboutPanel() {
 bool OptionsDialog::onCommand(int id, int code, HWND) {
     if (!presenter_) return false;
     switch (id) {
-        case IDOK: presenter_->onOk(); return true;
-        case IDCANCEL: presenter_->onCancel(); return true;
+        case IDOK:
+            presenter_->onOk();
+            return true;
+        case IDCANCEL:
+            presenter_->onCancel();
+            return true;
         case ui::ResetButton:
             if (code == BN_CLICKED) presenter_->onReset();
             return true;
-        case ui::SupportMailLink: presenter_->onSupportMail(); return true;
-        case ui::HomepageLink: presenter_->onHomepage(); return true;
-        case ui::HelpLink: presenter_->onHelp(); return true;
-        case ui::ArtworkCreditLink: presenter_->onArtworkCredit(); return true;
-        default: return false;
+        case ui::SupportMailLink:
+            presenter_->onSupportMail();
+            return true;
+        case ui::HomepageLink:
+            presenter_->onHomepage();
+            return true;
+        case ui::HelpLink:
+            presenter_->onHelp();
+            return true;
+        case ui::ArtworkCreditLink:
+            presenter_->onArtworkCredit();
+            return true;
+        default:
+            return false;
     }
 }
 

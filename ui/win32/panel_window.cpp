@@ -67,7 +67,8 @@ LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 GetClientRect(hwnd(), &client);
                 wchar_t caption[128] = {};
                 GetWindowTextW(hwnd(), caption, 128);
-                painter_.drawGroupFrame(dc, client, caption, font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+                painter_.drawGroupFrame(dc, client, caption,
+                                        font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
                 EndPaint(hwnd(), &paint);
                 return 0;
             }

@@ -15,7 +15,7 @@ namespace orbilux::win32 {
 struct PanelArgs {
     HWND parent = nullptr;
     int id = 0;
-    RECT area{};           // in the parent's client coordinates
+    RECT area{};  // in the parent's client coordinates
     bool visible = true;
     bool clickable = false;  // a click reports WM_COMMAND(id, BN_CLICKED) to the parent
     Surface surface = Surface::Panel;

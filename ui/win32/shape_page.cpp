@@ -54,15 +54,23 @@ const RepeatButtonSpec* RepeatButtonOf(int id) {
 
 ui::ScrollRequest RequestOf(int request) {
     switch (request) {
-        case SB_LINEUP: return ui::ScrollRequest::LineBack;
-        case SB_LINEDOWN: return ui::ScrollRequest::LineForward;
-        case SB_PAGEUP: return ui::ScrollRequest::PageBack;
-        case SB_PAGEDOWN: return ui::ScrollRequest::PageForward;
+        case SB_LINEUP:
+            return ui::ScrollRequest::LineBack;
+        case SB_LINEDOWN:
+            return ui::ScrollRequest::LineForward;
+        case SB_PAGEUP:
+            return ui::ScrollRequest::PageBack;
+        case SB_PAGEDOWN:
+            return ui::ScrollRequest::PageForward;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: return ui::ScrollRequest::Thumb;
-        case SB_TOP: return ui::ScrollRequest::ToMin;
-        case SB_BOTTOM: return ui::ScrollRequest::ToMax;
-        default: return ui::ScrollRequest::Other;
+        case SB_THUMBPOSITION:
+            return ui::ScrollRequest::Thumb;
+        case SB_TOP:
+            return ui::ScrollRequest::ToMin;
+        case SB_BOTTOM:
+            return ui::ScrollRequest::ToMax;
+        default:
+            return ui::ScrollRequest::Other;
     }
 }
 
@@ -88,7 +96,9 @@ LRESULT CALLBACK ListSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     auto* clicks = reinterpret_cast<ListClicks*>(data);
     switch (message) {
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: clicks->mouseDown = true; break;
+        case WM_LBUTTONDBLCLK:
+            clicks->mouseDown = true;
+            break;
         case WM_LBUTTONUP: {
             const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
             const bool clicked = clicks->mouseDown && ListBox_GetCount(hwnd) > 0;
@@ -114,16 +124,21 @@ LRESULT CALLBACK ListSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 void ShapePage::createControls(HWND panel, ControlLayout& layout) {
     panel_ = panel;
     const DWORD label = SS_LEFT | SS_NOPREFIX;
-    layout.add(panel, {L"Static", L"Select a shape from the list", label, {8, 6, 206, 24}, ui::ShapeHeading,
-                       FontRole::Bold});
-    groups_ = layout.add(panel, {WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                                 {8, 28, 206, 330}, ui::ShapeGroupsBox});
-    list_ = layout.add(panel, {WC_LISTBOXW, L"Shapes", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                               {8, 58, 206, 340}, ui::ShapesListBox, FontRole::Normal, WS_EX_CLIENTEDGE});
+    layout.add(panel,
+               {L"Static", L"Select a shape from the list", label, {8, 6, 206, 24}, ui::ShapeHeading, FontRole::Bold});
+    groups_ = layout.add(
+        panel, {WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, {8, 28, 206, 330}, ui::ShapeGroupsBox});
+    list_ = layout.add(panel, {WC_LISTBOXW,
+                               L"Shapes",
+                               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                               {8, 58, 206, 340},
+                               ui::ShapesListBox,
+                               FontRole::Normal,
+                               WS_EX_CLIENTEDGE});
     listClicks_ = new ListClicks{presenter_};  // deleted with the list
     SetWindowSubclass(list_, &ListSubclass, SubclassId, reinterpret_cast<DWORD_PTR>(listClicks_));
-    const HWND save = layout.add(panel, {L"Button", L"Save current layout", BS_OWNERDRAW | WS_TABSTOP,
-                                         {8, 348, 206, 378}, ui::SaveDTIPos});
+    const HWND save = layout.add(
+        panel, {L"Button", L"Save current layout", BS_OWNERDRAW | WS_TABSTOP, {8, 348, 206, 378}, ui::SaveDTIPos});
     ButtonEventHandlers saveEvents;
     // A right-button release asks for a description first; the left click
     // is the command itself.
@@ -132,12 +147,16 @@ void ShapePage::createControls(HWND panel, ControlLayout& layout) {
     };
     WatchButton(save, std::move(saveEvents));
 
-    caption_ = layout.add(panel, {L"Static", captionText_, label | SS_ENDELLIPSIS, {218, 6, 468, 24},
-                                  ui::ShapeNameCaption, FontRole::Bold});
-    layout.add(panel, {L"Static", L"Increase or decrease the size of the shape", label, {218, 32, 468, 48},
-                       ui::SizeLabel});
-    layout.add(panel, {L"Static", L"Change the shape position on the screen  Set the height and the width", label,
-                       {218, 88, 468, 122}, ui::PositionLabel});
+    caption_ = layout.add(
+        panel,
+        {L"Static", captionText_, label | SS_ENDELLIPSIS, {218, 6, 468, 24}, ui::ShapeNameCaption, FontRole::Bold});
+    layout.add(panel,
+               {L"Static", L"Increase or decrease the size of the shape", label, {218, 32, 468, 48}, ui::SizeLabel});
+    layout.add(panel, {L"Static",
+                       L"Change the shape position on the screen  Set the height and the width",
+                       label,
+                       {218, 88, 468, 122},
+                       ui::PositionLabel});
     layout.add(panel, {L"Static", L"Move shape", SS_CENTER | SS_NOPREFIX, {218, 128, 342, 144}, ui::MoveLabel});
 
     // The repeat buttons act on press and release only: no tab stop, no
@@ -156,9 +175,8 @@ void ShapePage::createControls(HWND panel, ControlLayout& layout) {
         };
         WatchButton(b, std::move(events));
     }
-    adjustButtons_[next] =
-        layout.add(panel, {L"Button", L"Fit shape to screen size", BS_OWNERDRAW | BS_MULTILINE | WS_TABSTOP, FitRect,
-                           ui::FitButton});
+    adjustButtons_[next] = layout.add(panel, {L"Button", L"Fit shape to screen size",
+                                              BS_OWNERDRAW | BS_MULTILINE | WS_TABSTOP, FitRect, ui::FitButton});
     WatchButton(adjustButtons_[next]);
 
     bars_[int(ui::ShapeBar::Width)] =
@@ -166,8 +184,9 @@ void ShapePage::createControls(HWND panel, ControlLayout& layout) {
     layout.add(panel, {L"Static", L"Shape width", SS_CENTER | SS_NOPREFIX, {218, 282, 416, 298}, ui::WidthLabel});
     bars_[int(ui::ShapeBar::Height)] =
         layout.add(panel, {L"ScrollBar", L"Shape height", SBS_VERT | WS_TABSTOP, HeightBarRect, ui::HeightBar});
-    layout.add(panel, {L"Static", L"H\r\ne\r\ni\r\ng\r\nh\r\nt", SS_CENTER | SS_NOPREFIX, {426, 150, 444, 262},
-                       ui::HeightLabel});
+    layout.add(
+        panel,
+        {L"Static", L"H\r\ne\r\ni\r\ng\r\nh\r\nt", SS_CENTER | SS_NOPREFIX, {426, 150, 444, 262}, ui::HeightLabel});
     layout.add(panel, {L"Static", L"Space between icons", label, {218, 318, 468, 334}, ui::GapLabel});
     bars_[int(ui::ShapeBar::Gap)] =
         layout.add(panel, {L"ScrollBar", L"Space between icons", SBS_HORZ | WS_TABSTOP, GapBarRect, ui::GapBar});
@@ -182,7 +201,9 @@ void ShapePage::applyPendingState() {
     for (int i = 0; i < 3; ++i) showBar(ui::ShapeBar(i), barStates_[i]);
 }
 
-HWND ShapePage::barWindow(ui::ShapeBar bar) const { return bars_[int(bar)]; }
+HWND ShapePage::barWindow(ui::ShapeBar bar) const {
+    return bars_[int(bar)];
+}
 
 bool ShapePage::onCommand(int id, int code, HWND control) {
     if (!presenter_) return false;

@@ -25,7 +25,9 @@ bool Win32ScreenInfo::onAnyMonitor(const ui::Rect& rect) {
     return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
-int32_t Win32ScreenInfo::taskbarAllowance() { return TaskbarAllowance(); }
+int32_t Win32ScreenInfo::taskbarAllowance() {
+    return TaskbarAllowance();
+}
 
 bool Win32FileSystem::fileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());

@@ -44,7 +44,8 @@ TEST(LayoutsPage, QuickSaveAsksWhenConfirmSaveIsOnAndRebuildsTheMenuEitherWay) {
         bool answer;
         bool asked, saved;
     };
-    for (const Case c : {Case{true, false, true, false}, Case{true, true, true, true}, Case{false, false, false, true}}) {
+    for (const Case c :
+         {Case{true, false, true, false}, Case{true, true, true, true}, Case{false, false, false, true}}) {
         LayoutsPageRig rig;
         rig.options.ConfirmSave = c.confirmSave;
         rig.confirmer.answers = {c.answer};

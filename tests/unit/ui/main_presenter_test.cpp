@@ -161,7 +161,8 @@ TEST(MainPresenter_Tray, ARightClickPopsTheMenuUpAtThePointerAfterComingToTheFro
         EXPECT_TRUE(rig.presenter.onTrayCallback(0x0204));
         test::EventLog expected{"foreground"};
         if (savedLayout) expected.push_back("build tray layouts menu");
-        expected.push_back(std::string("tray menu at 1500,1030") + (savedLayout ? " with layouts" : " without layouts"));
+        expected.push_back(std::string("tray menu at 1500,1030") +
+                           (savedLayout ? " with layouts" : " without layouts"));
         EXPECT_EQ(rig.log, expected);
     }
 }
@@ -224,8 +225,8 @@ TEST(MainPresenter_Commands, LinksCarryTheirSourceTags) {
     rig.commands.execute(ui::HelpMenuItem);
     rig.commands.execute(ui::HomepageMenuItem);
     EXPECT_EQ(rig.links.opened, (std::vector<std::wstring>{L"https://orbilux.test/orbilux/help.html?source=softh",
-                                                            L"https://orbilux.test/orbilux/help.html?source=soft",
-                                                            L"https://orbilux.test/?source=soft"}));
+                                                           L"https://orbilux.test/orbilux/help.html?source=soft",
+                                                           L"https://orbilux.test/?source=soft"}));
 }
 
 TEST(MainPresenter_Commands, PageButtonsSwitchPagesAndRewriteTheHeader) {

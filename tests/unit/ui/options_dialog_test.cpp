@@ -51,7 +51,8 @@ struct OptionsRig {
         skin.apply(options.Hue, options.Saturation);
     }
     ui::OptionsDialogPorts ports() {
-        return {view, options, skin, mainWindow, settings, links, ui::WebSite{L"https://orbilux.test", L"me@orbilux.test"}};
+        return {
+            view, options, skin, mainWindow, settings, links, ui::WebSite{L"https://orbilux.test", L"me@orbilux.test"}};
     }
     std::optional<std::wstring> stored(const wchar_t* key) {
         return profile.raw(L"C:\\Users\\ann\\Documents\\Orbilux\\Settings.ini", L"Options", key);
@@ -199,8 +200,9 @@ TEST(OptionsDialog, TheAboutLinksCarryTheirSourceTag) {
     rig.presenter.onSupportMail();
     rig.presenter.onHomepage();
     rig.presenter.onHelp();
-    EXPECT_EQ(rig.links.opened, (std::vector<std::wstring>{L"mailto:me@orbilux.test", L"https://orbilux.test/?source=soft",
-                                                            L"https://orbilux.test/orbilux/help.html?source=soft"}));
+    EXPECT_EQ(rig.links.opened,
+              (std::vector<std::wstring>{L"mailto:me@orbilux.test", L"https://orbilux.test/?source=soft",
+                                         L"https://orbilux.test/orbilux/help.html?source=soft"}));
 }
 
 }  // namespace

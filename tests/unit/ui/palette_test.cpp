@@ -22,9 +22,9 @@ TEST(ShiftColour, KnownTurnsAndSaturations) {
         Rgb expected;
     };
     const Case cases[] = {
-        {{255, 0, 0}, 120, 0, {0, 255, 0}},       // red turned a third is green
-        {{255, 0, 0}, 240, 0, {0, 0, 255}},       // and two thirds blue
-        {{0, 0, 255}, 180, 0, {255, 255, 0}},     // blue's opposite is yellow
+        {{255, 0, 0}, 120, 0, {0, 255, 0}},           // red turned a third is green
+        {{255, 0, 0}, 240, 0, {0, 0, 255}},           // and two thirds blue
+        {{0, 0, 255}, 180, 0, {255, 255, 0}},         // blue's opposite is yellow
         {{200, 100, 100}, 0, -100, {150, 150, 150}},  // grey of the same lightness
         {{150, 100, 100}, 0, 100, {175, 75, 75}},     // saturation doubled
         {{128, 128, 128}, 90, 100, {128, 128, 128}},  // greys stay grey

@@ -52,8 +52,8 @@ TEST(ShapeAdjustment, MovesAndCentreChangeTheOffsets) {
         RepeatButton button;
         int32_t dx, dy;
     };
-    for (const Case c : {Case{RepeatButton::MoveRight, 7, 0}, Case{RepeatButton::MoveUp, 0, -7},
-                         Case{RepeatButton::MoveDown, 0, 7}}) {
+    for (const Case c :
+         {Case{RepeatButton::MoveRight, 7, 0}, Case{RepeatButton::MoveUp, 0, -7}, Case{RepeatButton::MoveDown, 0, 7}}) {
         LoadedRig rig;
         rig.presenter.onRepeatPressed(c.button);
         rig.presenter.onRepeatReleased();
@@ -116,10 +116,8 @@ TEST(ShapeAdjustment, EveryBarRequestIsOnePlacement) {
         int32_t moved;  // the change in position
     };
     const Case cases[] = {
-        {ShapeBar::Width, ui::ScrollRequest::LineForward, 50},
-        {ShapeBar::Height, ui::ScrollRequest::LineBack, -50},
-        {ShapeBar::Height, ui::ScrollRequest::PageForward, 1},
-        {ShapeBar::Gap, ui::ScrollRequest::LineForward, 1},
+        {ShapeBar::Width, ui::ScrollRequest::LineForward, 50}, {ShapeBar::Height, ui::ScrollRequest::LineBack, -50},
+        {ShapeBar::Height, ui::ScrollRequest::PageForward, 1}, {ShapeBar::Gap, ui::ScrollRequest::LineForward, 1},
         {ShapeBar::Gap, ui::ScrollRequest::PageBack, -1},
     };
     for (const Case& c : cases) {

@@ -44,8 +44,7 @@ TEST(ShapeBrowser, GroupsFollowTheFileSystemsOrderAndSkipHiddenAndSystemFolders)
     rig.startUp();
 
     // A folder named like a shape is a group, but no shape.
-    EXPECT_EQ(rig.view.groups,
-              (Lines{L"All shapes", L"Animals", L"Birds", L"Cats", L"Dogs", L"Fake.shp", L"Cats"}));
+    EXPECT_EQ(rig.view.groups, (Lines{L"All shapes", L"Animals", L"Birds", L"Cats", L"Dogs", L"Fake.shp", L"Cats"}));
     EXPECT_EQ(rig.view.selectedGroup, 0);
     // "All shapes": each group's shapes as a block, in group order.
     EXPECT_EQ(rig.view.lines, (Lines{L"Lion", L"Owl", L"Tabby", L"Pug", L"Kitten"}));

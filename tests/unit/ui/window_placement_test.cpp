@@ -45,11 +45,11 @@ TEST(SnapToEdges, EdgesWithinTheDistanceMeetTheWorkArea) {
         Rect expected;
     };
     const Case cases[] = {
-        {{15, 300, 615, 810}, {0, 300, 600, 810}},         // left edge 15 px away
-        {{21, 300, 621, 810}, {21, 300, 621, 810}},        // 21 px: no snap
-        {{1310, 300, 1910, 810}, {1320, 300, 1920, 810}},  // right edge
+        {{15, 300, 615, 810}, {0, 300, 600, 810}},                 // left edge 15 px away
+        {{21, 300, 621, 810}, {21, 300, 621, 810}},                // 21 px: no snap
+        {{1310, 300, 1910, 810}, {1320, 300, 1920, 810}},          // right edge
         {{-12, 1040 - 510 + 18, 588, 1058}, {0, 530, 600, 1040}},  // beyond the edges too
-        {{500, 5, 1100, 515}, {500, 0, 1100, 510}},        // top
+        {{500, 5, 1100, 515}, {500, 0, 1100, 510}},                // top
     };
     for (const Case& c : cases) EXPECT_EQ(SnapToEdges(c.window, area, 20), c.expected);
 }

@@ -7,7 +7,9 @@ namespace orbilux::win32 {
 
 namespace {
 
-UniqueBrush Brush(ui::Rgb colour) { return UniqueBrush(CreateSolidBrush(ToColorRef(colour))); }
+UniqueBrush Brush(ui::Rgb colour) {
+    return UniqueBrush(CreateSolidBrush(ToColorRef(colour)));
+}
 
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -54,7 +56,8 @@ HBRUSH SkinPainter::controlColours(UINT message, HDC dc, HWND control, Surface s
         case WM_CTLCOLORLISTBOX:
             SetBkColor(dc, ToColorRef(p.menu));
             return field_.get();
-        case WM_CTLCOLORSCROLLBAR: return track_.get();
+        case WM_CTLCOLORSCROLLBAR:
+            return track_.get();
         default:
             SetBkColor(dc, ToColorRef(surface == Surface::Window ? p.window : p.panel));
             return surfaceBrush(surface);
@@ -78,8 +81,9 @@ void SkinPainter::drawButton(const DRAWITEMSTRUCT& item, const ButtonLook& look)
 
     // The button's corners show the surface it stands on.
     const HWND parent = GetParent(item.hwndItem);
-    FillRect(dc, &box, reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
-                                                             reinterpret_cast<LPARAM>(item.hwndItem))));
+    FillRect(dc, &box,
+             reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(item.hwndItem))));
     const ui::Rgb face = pressed ? p.buttonPressed : (look.hot && !disabled) ? p.buttonHot : p.buttonFace;
     UniqueBrush faceBrush = Brush(face);
     UniquePen borderPen(CreatePen(PS_SOLID, 1, ToColorRef(pressed ? p.accent : p.buttonBorder)));
@@ -142,8 +146,9 @@ void SkinPainter::drawGlyph(HDC dc, const RECT& box, Glyph glyph, ui::Rgb colour
 void SkinPainter::drawLink(const DRAWITEMSTRUCT& item, const ButtonLook& look) const {
     const HDC dc = item.hDC;
     const HWND parent = GetParent(item.hwndItem);
-    FillRect(dc, &item.rcItem, reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
-                                                                      reinterpret_cast<LPARAM>(item.hwndItem))));
+    FillRect(dc, &item.rcItem,
+             reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(item.hwndItem))));
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)), sizeof font, &font);
     font.lfUnderline = TRUE;

@@ -18,7 +18,9 @@
 
 namespace orbilux::win32 {
 
-inline COLORREF ToColorRef(ui::Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
+inline COLORREF ToColorRef(ui::Rgb colour) {
+    return RGB(colour.r, colour.g, colour.b);
+}
 
 enum class Surface { Window, Panel };
 
