@@ -1,5 +1,8 @@
 // Measurements under Wine (scripts/bench.sh runs this): what the bridge and
 // the layout store cost against a real list view in another process.
+//   - one placement (every icon moved) on 60, 200, 500 and 1,000 icons: time
+//     per placement, against the message floor (the same position messages to
+//     a list view whose icons don't move, so it has nothing to repaint);
 //   - applying 500 targets: wall time, and messages the list view received per icon;
 //   - saving and restoring 1,000 icons: wall time, list-view messages and
 //     registry calls per icon.
@@ -16,6 +19,7 @@
 #include "desktop/layout_store.h"
 #include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/layout_ports_win32.h"
+#include "desktop/win32/list_view_finder.h"
 #include "desktop/win32/win32_desktop.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/registry_win32.h"
@@ -62,6 +66,44 @@ void BenchApply(bool autoArrange) {
                 "per icon\n",
                 Icons, autoArrange ? "on" : "off", Median(times), double(report.receivedTotal()) / Icons,
                 double(styleChanges) / Icons);
+}
+
+// Where every icon stands now, as the list view reports it.
+IconTargets CurrentPlaces(standin::StandInDesktop& desktop) {
+    IconTargets places;
+    for (const standin::ReportedItem& item : desktop.report().items) places.push_back({item.x, item.y, item.index});
+    return places;
+}
+
+void BenchPlacements() {
+    for (const int icons : {60, 200, 500, 1000}) {
+        standin::LaunchOptions options;
+        options.icons = icons;
+        standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
+        test::RecordingNotifier notifier;
+        std::vector<double> placements, floors;
+        for (int round = 0; round < 7; ++round) {
+            IconTargets targets;
+            for (int i = 0; i < icons; ++i)
+                targets.push_back({(i * 37 + round * 11) % 1200, (i * 53 + round * 7) % 900, i});
+            placements.push_back(Milliseconds([&] { win32::ApplyIconTargets(notifier, targets); }));
+            // The window program places at most every 80 ms; the list view
+            // paints in between, as it would then.
+            Sleep(100);
+        }
+        const HWND listView = win32::FindDesktopListView();
+        for (int round = 0; round < 7; ++round) {
+            const IconTargets places = CurrentPlaces(desktop);
+            floors.push_back(Milliseconds([&] {
+                for (const IconTarget& place : places) win32::SetItemPosition(listView, place.index, place.x, place.y);
+            }));
+            Sleep(100);
+        }
+        const double placement = Median(placements), floor = Median(floors);
+        std::printf("placement of %d icons: median %.1f ms (%.2f ms per icon); message floor %.1f ms; %.2f times "
+                    "the floor\n",
+                    icons, placement, placement / icons, floor, placement / floor);
+    }
 }
 
 void BenchLayouts() {
@@ -112,6 +154,7 @@ void BenchLayouts() {
 
 int main() {
     try {
+        BenchPlacements();
         BenchApply(false);
         BenchApply(true);
         BenchLayouts();
