@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "desktop/layout_store.h"
+#include "desktop/shell_desktop_port.h"
 #include "desktop/win32/layout_ports_win32.h"
 #include "desktop/win32/win32_desktop.h"
 #include "engine/shape_engine.h"
@@ -57,7 +58,7 @@ private:
     win32::Win32TickSource ticks_;
     win32::Win32DesktopAccess desktopAccess_;
     win32::MessageBoxNotifier notifier_;
-    win32::Win32DesktopPort desktop_{notifier_};
+    ShellDesktopPort desktop_{desktopAccess_, notifier_};
     win32::TrayIcon tray_;
     win32::LayeredWindow layer_;
     win32::ShellLinkOpener links_;

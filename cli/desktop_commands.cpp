@@ -7,7 +7,7 @@
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
 #include "cli/plan_output.h"
-#include "desktop/win32/desktop_bridge.h"
+#include "desktop/shell_desktop_port.h"
 #include "desktop/win32/win32_desktop.h"
 #include "desktop/win32/work_area.h"
 #include "engine/engine_errors.h"
@@ -30,8 +30,8 @@ Command CountCommand() {
         return RunOnDesktop(command, err, notifier, [&] {
             const Arguments arguments(args, {}, {"json"});
             arguments.expectPositional({});
-            win32::Win32DesktopPort desktop(notifier);
-            const int32_t count = desktop.DesktopItemCount();
+            win32::Win32DesktopAccess access;
+            const int32_t count = ShellDesktopPort(access, notifier).DesktopItemCount();
             if (notifier.quitRequested()) return int(ExitFailure);
             if (arguments.flag("json"))
                 out << "{\"count\": " << count << "}\n";
@@ -52,7 +52,7 @@ Command IconsCommand() {
             arguments.expectPositional({});
             win32::Win32DesktopAccess access;
             DesktopOpenResult result = DesktopOpenResult::Opened;
-            auto session = OpenDesktopOrTellUser(access, notifier, result);
+            auto session = OpenDesktopOrTellUser(access, notifier, DesktopUse::ItemsAndPositions, result);
             if (result == DesktopOpenResult::NoListView) return int(ExitFailure);
             if (!session) {
                 err << "orbiluxctl icons: the desktop belongs to no process\n";
@@ -91,7 +91,8 @@ Command ArrangeCommand() {
             const Arguments arguments(args, FrameValueOptions({"gap"}), {"json"});
             arguments.expectPositional({"FILE"});
             const ShapeFrame frame = ReadFrameOptions(arguments, win32::CurrentDefaultShapeFrame(), false);
-            win32::Win32DesktopPort desktop(notifier);
+            win32::Win32DesktopAccess access;
+            ShellDesktopPort desktop(access, notifier);
             ShapePlan plan;
             try {
                 plan = PlanShape(desktop, std::filesystem::u8path(arguments.positional()[0]), frame,

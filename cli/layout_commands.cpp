@@ -85,7 +85,8 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
     commands.push_back(LayoutCommand(
         "save", "[--description TEXT] [--id ID] [--json]",
         "save every desktop icon's position as a layout (a new id unless --id is given)", makeStore,
-        {"description", "id"}, {"json"}, {}, [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+        {"description", "id"}, {"json"}, {},
+        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
             const std::wstring id = a.has("id") ? WideFromUtf8(a.requiredText("id")) : store.NewLayoutId();
             // Layouts are listed under the first eight characters of their id,
             // so a longer one could be saved but never named again.
@@ -102,6 +103,7 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
             }
             return Report("save", id, outcome, err);
         }));
+
 
     commands.push_back(LayoutCommand(
         "list", "[--json]", "list the saved layouts in registry order", makeStore, {}, {"json"}, {},

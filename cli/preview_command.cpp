@@ -1,5 +1,6 @@
 // orbiluxctl preview: an SVG picture of where a shape puts N icons.
 #include <filesystem>
+
 #include <fstream>
 
 #include "cli/command.h"

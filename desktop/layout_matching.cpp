@@ -60,8 +60,8 @@ std::vector<StoredIconPosition> StoredPositions(const std::vector<RegistryValue>
     return positions;
 }
 
-std::vector<IconPlacement> MatchSavedPositions(const std::vector<StoredIconPosition>& stored,
-                                               const std::vector<std::wstring>& currentTexts) {
+IconTargets MatchSavedPositions(const std::vector<StoredIconPosition>& stored,
+                                const std::vector<std::wstring>& currentTexts) {
     const std::size_t none = stored.size();
     std::vector<bool> used(stored.size(), false);
     std::vector<std::size_t> matchOf(currentTexts.size(), none);
@@ -96,11 +96,11 @@ std::vector<IconPlacement> MatchSavedPositions(const std::vector<StoredIconPosit
         matchOf[i] = best;
     }
 
-    std::vector<IconPlacement> placements;
+    IconTargets targets;
     for (std::size_t i = 0; i < currentTexts.size(); ++i)
         if (matchOf[i] != none)
-            placements.push_back({static_cast<int32_t>(i), stored[matchOf[i]].x, stored[matchOf[i]].y});
-    return placements;
+            targets.push_back({stored[matchOf[i]].x, stored[matchOf[i]].y, static_cast<int32_t>(i)});
+    return targets;
 }
 
 }  // namespace orbilux

@@ -108,8 +108,9 @@ public:
 
     // Puts every desktop item whose saved position can be found (by name,
     // see layout_matching.h) back there; other items keep their places.
-    // Auto-arrange is switched off before the first move and the style
-    // written back once after the last (also when a move throws).
+    // The moves go through MoveIcons, with auto-arrange off until the last
+    // move and painting off for all of them (both put back when a move
+    // throws, too).
     LayoutOutcome RestoreLayout(const std::wstring& id);
 
     // Removes the header and the icon key. Done when anything was removed.

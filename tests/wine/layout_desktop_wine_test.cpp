@@ -8,13 +8,12 @@
 #include <commctrl.h>
 
 #include "desktop/layout_store.h"
-#include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/layout_ports_win32.h"
 #include "desktop/win32/win32_desktop.h"
 #include "platform/text.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/win32_error.h"
-#include "tests/support/recording_notifier.h"
+#include "tests/support/real_desktop.h"
 #include "tests/wine/wine_test_support.h"
 #include "tools/standin-desktop/standin_client.h"
 
@@ -34,8 +33,7 @@ std::unique_ptr<StandInDesktop> StartStandIn(int icons, int exitAfterTextQueries
 void Scramble(int icons) {
     IconTargets targets;
     for (int i = 0; i < icons; ++i) targets.push_back({15 * i + 3, 9 * i + 5, icons - 1 - i});
-    test::RecordingNotifier notifier;
-    win32::ApplyIconTargets(notifier, targets);
+    test::RealDesktop().port.ApplyIconTargets(targets);
 }
 
 std::vector<std::pair<int, int>> Positions(const standin::Report& report) {
@@ -106,8 +104,7 @@ TEST_F(LayoutDesktopWine, ReplacingRewritesHeaderAndEveryIconValue) {
     EXPECT_EQ(after.size(), 20u);
     EXPECT_NE(after, before);
     // Restoring the replacement gives the scrambled places back.
-    test::RecordingNotifier notifier;
-    win32::ApplyIconTargets(notifier, {{900, 700, 0}, {901, 701, 19}});
+    test::RealDesktop().port.ApplyIconTargets({{900, 700, 0}, {901, 701, 19}});
     ASSERT_EQ(store_.RestoreLayout(L"12345678").status, LayoutStatus::Done);
     EXPECT_EQ(Positions(desktop->report()), scrambled);
 }

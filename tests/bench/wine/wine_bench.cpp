@@ -23,7 +23,7 @@
 #include "desktop/win32/win32_desktop.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/registry_win32.h"
-#include "tests/support/recording_notifier.h"
+#include "tests/support/real_desktop.h"
 #include "tests/support/recording_registry.h"
 #include "tools/standin-desktop/standin_client.h"
 
@@ -51,13 +51,13 @@ void BenchApply(bool autoArrange) {
     options.icons = Icons;
     options.autoArrange = autoArrange;
     standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
-    test::RecordingNotifier notifier;
+    test::RealDesktop real;
     std::vector<double> times;
     for (int round = 0; round < 7; ++round) {
         IconTargets targets;
         for (int i = 0; i < Icons; ++i) targets.push_back({(i * 37 + round * 11) % 1200, (i * 53) % 900, i});
         desktop.resetCounters();
-        times.push_back(Milliseconds([&] { win32::ApplyIconTargets(notifier, targets); }));
+        times.push_back(Milliseconds([&] { real.port.ApplyIconTargets(targets); }));
     }
     const standin::Report report = desktop.report();  // the last round's messages
     std::size_t styleChanges = 0;
@@ -80,13 +80,13 @@ void BenchPlacements() {
         standin::LaunchOptions options;
         options.icons = icons;
         standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
-        test::RecordingNotifier notifier;
+        test::RealDesktop real;
         std::vector<double> placements, floors;
         for (int round = 0; round < 7; ++round) {
             IconTargets targets;
             for (int i = 0; i < icons; ++i)
                 targets.push_back({(i * 37 + round * 11) % 1200, (i * 53 + round * 7) % 900, i});
-            placements.push_back(Milliseconds([&] { win32::ApplyIconTargets(notifier, targets); }));
+            placements.push_back(Milliseconds([&] { real.port.ApplyIconTargets(targets); }));
             // The window program places at most every 80 ms; the list view
             // paints in between, as it would then.
             Sleep(100);
@@ -100,9 +100,10 @@ void BenchPlacements() {
             Sleep(100);
         }
         const double placement = Median(placements), floor = Median(floors);
-        std::printf("placement of %d icons: median %.1f ms (%.2f ms per icon); message floor %.1f ms; %.2f times "
-                    "the floor\n",
-                    icons, placement, placement / icons, floor, placement / floor);
+        std::printf(
+            "placement of %d icons: median %.1f ms (%.2f ms per icon); message floor %.1f ms; %.2f times "
+            "the floor\n",
+            icons, placement, placement / icons, floor, placement / floor);
     }
 }
 
@@ -114,14 +115,13 @@ void BenchLayouts() {
 
     win32::Win32Registry realRegistry;
     test::RecordingRegistry registry(realRegistry);
-    win32::Win32DesktopAccess access;
-    test::RecordingNotifier notifier;
+    test::RealDesktop real;
     win32::Win32Clock clock;
     win32::Win32LocaleSource locale;
     win32::Win32ScreenMetrics screen;
     win32::Win32TickSource ticks;
     const std::wstring root = L"Software\\OrbiluxBench";
-    LayoutStore store(LayoutStorePorts{registry, access, notifier, clock, locale, screen, ticks}, root);
+    LayoutStore store(LayoutStorePorts{registry, real.access, real.notifier, clock, locale, screen, ticks}, root);
 
     std::vector<double> saveTimes, restoreTimes;
     int saveCalls = 0, restoreCalls = 0;
@@ -136,7 +136,7 @@ void BenchLayouts() {
         // Move every icon away first, so the restore really moves them.
         IconTargets away;
         for (int i = 0; i < Icons; ++i) away.push_back({(i * 41 + round) % 1200, (i * 29) % 900, i});
-        win32::ApplyIconTargets(notifier, away);
+        real.port.ApplyIconTargets(away);
         desktop.resetCounters();
         const int beforeRestore = registry.calls();
         restoreTimes.push_back(Milliseconds([&] { store.RestoreLayout(L"00000001"); }));
