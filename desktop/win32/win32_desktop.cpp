@@ -44,6 +44,11 @@ public:
     bool autoArrange() override { return (GetWindowLongW(listView_, GWL_STYLE) & LVS_AUTOARRANGE) != 0; }
 
     void setAutoArrange(bool on) override {
+        // A style write to another process's window waits, with no time
+        // limit, until that window has handled the style change: a shell
+        // that stopped answering would hold us for as long as it hangs. A
+        // timed message just before gives up on such a shell instead.
+        SendToListView(listView_, WM_NULL, 0, 0);
         const LONG style = GetWindowLongW(listView_, GWL_STYLE);
         SetWindowLongW(listView_, GWL_STYLE, on ? style | LVS_AUTOARRANGE : style & ~LVS_AUTOARRANGE);
     }

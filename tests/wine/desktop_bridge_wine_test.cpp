@@ -183,6 +183,18 @@ TEST(DesktopBridgeWine, AShellThatHangsMidArrangeGetsItsAutoArrangeBack) {
     EXPECT_EQ(PositionEvents(after), (std::vector<std::string>{"setpos 0 100 200"}));
 }
 
+TEST(DesktopBridgeWine, AShellThatStopsAnsweringDoesNotHoldTheArrange) {
+    // Putting auto-arrange back is a style write, which would wait for the
+    // hung shell for as long as it hangs: the arrange must give up while
+    // the shell still isn't answering.
+    auto desktop = StartStandIn(HangingAtTheFirstMove(60000));
+    const HWND listView = win32::FindDesktopListView();
+    EXPECT_THROW(test::RealDesktop().port.ApplyIconTargets({{100, 200, 0}, {190, 200, 1}}), win32::Win32Error);
+    DWORD_PTR ignored = 0;
+    EXPECT_EQ(SendMessageTimeoutW(listView, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored), 0)
+        << "the arrange waited until the shell answered again";
+}
+
 TEST(DesktopBridgeWine, AnIndexOnePastTheLastItemHasNoEffect) {
     auto desktop = StartStandIn(Icons(5));
     const Report before = desktop->report();
