@@ -1,5 +1,9 @@
 #include "cli/command.h"
 
+#ifdef _WIN32
+#include "desktop/win32/win32_desktop.h"
+#endif
+
 namespace orbilux::cli {
 
 const char* const FrameOptionsUsage =
@@ -59,8 +63,13 @@ int RunCommandLine(const Args& args, std::ostream& out, std::ostream& err) {
         PrintOverview(out);
         return ExitOk;
     }
-    for (const Command& command : AllCommands())
-        if (command.name == args[0]) return command.run(Args(args.begin() + 1, args.end()), out, err);
+    for (const Command& command : AllCommands()) {
+        if (command.name != args[0]) continue;
+#ifdef _WIN32
+        if (command.reachesDesktop) win32::SwitchDesktopPaintingOn();
+#endif
+        return command.run(Args(args.begin() + 1, args.end()), out, err);
+    }
     err << "orbiluxctl: unknown command \"" << args[0] << "\"\n";
     PrintOverview(err);
     return ExitUsage;

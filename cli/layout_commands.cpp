@@ -104,6 +104,7 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
             return Report("save", id, outcome, err);
         }));
 
+    commands.back().reachesDesktop = true;
 
     commands.push_back(LayoutCommand(
         "list", "[--json]", "list the saved layouts in registry order", makeStore, {}, {"json"}, {},
@@ -155,6 +156,7 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
                     << " icons moved\n";
             return Report("restore", id, outcome, err);
         }));
+    commands.back().reachesDesktop = true;
 
     commands.push_back(LayoutCommand(
         "delete", "ID", "delete a saved layout", makeStore, {}, {}, {"ID"},
