@@ -97,9 +97,14 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
             const LayoutOutcome outcome = store.SaveLayout(id, description);
             if (outcome.status == LayoutStatus::Done || outcome.status == LayoutStatus::RegistryFailed) {
                 if (a.flag("json"))
-                    out << "{\"id\": " << JsonString(Utf8FromWide(id)) << ", \"icons\": " << outcome.icons << "}\n";
+                    out << "{\"id\": " << JsonString(Utf8FromWide(id)) << ", \"icons\": " << outcome.icons
+                        << ", \"iconsSharingAName\": " << outcome.iconsSharingAName << "}\n";
                 else
                     out << Utf8FromWide(id) << "\n";
+                if (outcome.iconsSharingAName > 0)
+                    err << "orbiluxctl save: note: " << outcome.iconsSharingAName
+                        << " icons share their stored name with another icon (a name that starts with digits "
+                           "runs into the index before it); only the last of each keeps its saved position\n";
             }
             return Report("save", id, outcome, err);
         }));

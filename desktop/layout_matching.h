@@ -42,6 +42,12 @@ std::vector<StoredIconPosition> StoredPositions(const std::vector<RegistryValue>
 // pair up in their saved order. An item with no such value is left out and
 // keeps its place. Every value is used at most once. The result is in
 // increasing item index.
+//
+// A name can read as more than one index and text: "11Password" is item 1
+// "1Password" and item 11 "Password". The save wrote them in item order, so
+// the value holds the position of the last of them; among the current texts
+// it belongs to the reading with the highest index, and items of the other
+// texts never take it.
 IconTargets MatchSavedPositions(const std::vector<StoredIconPosition>& stored,
                                 const std::vector<std::wstring>& currentTexts);
 

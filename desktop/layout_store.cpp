@@ -1,6 +1,7 @@
 #include "desktop/layout_store.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "desktop/icon_moves.h"
 #include "desktop/layout_header.h"
@@ -86,13 +87,22 @@ LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring
     }
 
     if (iconKey) {
+        // A name is the index followed by the text, with nothing between:
+        // item 1 "1Password" and item 11 "Password" both write "11Password",
+        // and the later write is the one kept. Such icons are counted, and
+        // only the values the key ends up holding count as saved.
+        std::unordered_map<std::wstring, int32_t> writers;
         for (int32_t i = 0; i < count; ++i) {
             const DesktopItem& item = items[static_cast<std::size_t>(i)];
-            if (iconKey->writeBinary(IconValueName(i, item.text), IconValueData(item.x, item.y)))
-                ++outcome.icons;
+            const std::wstring name = IconValueName(i, item.text);
+            if (iconKey->writeBinary(name, IconValueData(item.x, item.y)))
+                ++writers[name];
             else
                 outcome.status = LayoutStatus::RegistryFailed;
         }
+        outcome.icons = static_cast<int32_t>(writers.size());
+        for (const auto& entry : writers)
+            if (entry.second > 1) outcome.iconsSharingAName += entry.second;
     }
     return outcome;
 }

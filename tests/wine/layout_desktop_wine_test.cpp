@@ -22,10 +22,12 @@ namespace {
 
 using standin::StandInDesktop;
 
-std::unique_ptr<StandInDesktop> StartStandIn(int icons, int exitAfterTextQueries = 0) {
+std::unique_ptr<StandInDesktop> StartStandIn(int icons, int exitAfterTextQueries = 0,
+                                             std::vector<std::wstring> names = {}) {
     standin::LaunchOptions options;
     options.icons = icons;
     options.exitAfterTextQueries = exitAfterTextQueries;
+    options.names = std::move(names);
     return std::make_unique<StandInDesktop>(wine_test::BinaryFolder(), options);
 }
 
@@ -177,7 +179,7 @@ TEST_F(LayoutCommandsWine, SaveListRestoreDeleteAsProcesses) {
     ASSERT_EQ(save.exitCode, 0u) << save.err;
     const std::size_t idStart = save.out.find("\"id\": \"") + 7;
     const std::string id = save.out.substr(idStart, 8);
-    EXPECT_EQ(save.out, "{\"id\": \"" + id + "\", \"icons\": 30}\n");
+    EXPECT_EQ(save.out, "{\"id\": \"" + id + "\", \"icons\": 30, \"iconsSharingAName\": 0}\n");
 
     const auto list = ctl(L"list --json");
     ASSERT_EQ(list.exitCode, 0u) << list.err;
@@ -195,6 +197,29 @@ TEST_F(LayoutCommandsWine, SaveListRestoreDeleteAsProcesses) {
     EXPECT_EQ(removed.exitCode, 0u) << removed.err;
     EXPECT_EQ(ctl(L"list --json").out, "{\"layouts\": []}\n");
     EXPECT_NE(ctl(L"delete " + WideFromUtf8(id)).exitCode, 0u);
+}
+
+TEST_F(LayoutCommandsWine, IconsWhoseStoredNamesCollideAreCountedAndOnlyTheWriterGetsThePosition) {
+    // Item 1 "1Password" and item 11 "Password" are both stored as "11Password".
+    std::vector<std::wstring> names(12, L"");
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = L"Icon " + std::to_wstring(i);
+    names[1] = L"1Password";
+    names[11] = L"Password";
+    auto desktop = StartStandIn(12, 0, names);
+    const auto saved = Positions(desktop->report());
+
+    const auto save = ctl(L"save --id 11 --json");
+    ASSERT_EQ(save.exitCode, 0u) << save.err;
+    EXPECT_EQ(save.out, "{\"id\": \"11\", \"icons\": 11, \"iconsSharingAName\": 2}\n");
+    EXPECT_NE(save.err.find("2 icons share their stored name"), std::string::npos) << save.err;
+
+    Scramble(12);
+    const auto scrambled = Positions(desktop->report());
+    const auto restore = ctl(L"restore 11");
+    ASSERT_EQ(restore.exitCode, 0u) << restore.err;
+    EXPECT_EQ(restore.out, "restored 11: 11 of 12 icons moved\n");
+    const auto after = Positions(desktop->report());
+    for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(after[i], i == 1 ? scrambled[i] : saved[i]) << "item " << i;
 }
 
 TEST_F(LayoutCommandsWine, KilledShellDuringSaveIsAnErrorNotACrash) {

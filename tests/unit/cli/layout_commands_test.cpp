@@ -34,7 +34,7 @@ protected:
 TEST_F(LayoutCommandsTest, SaveThenListShowsTheHeaderFields) {
     const test::CliRun saved = run({"save", "--id", "00001234", "--description", "Before the heart", "--json"});
     ASSERT_EQ(saved.status, 0) << saved.err;
-    EXPECT_EQ(saved.out, "{\"id\": \"00001234\", \"icons\": 3}\n");
+    EXPECT_EQ(saved.out, "{\"id\": \"00001234\", \"icons\": 3, \"iconsSharingAName\": 0}\n");
     ASSERT_EQ(run({"save", "--id", "00000042"}).status, 0);
 
     const test::CliRun listed = run({"list", "--json"});

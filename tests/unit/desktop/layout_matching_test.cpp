@@ -122,15 +122,17 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"NoIcons", {{L"0A", 1, 1}}, {}, {}}),
     [](const ::testing::TestParamInfo<MatchCase>& p) { return std::string(p.param.name); });
 
-TEST(LayoutMatching_Match, ANameTextShapedLikeAnotherIndexIsUsedOnce) {
-    // "12A" reads as item 1 "2A" and as item 12 "A": whichever item takes it
-    // first, it is not handed out twice.
+TEST(LayoutMatching_Match, ANameTwoIconsWroteGoesToTheOneWrittenLast) {
+    // "12A" reads as item 1 "2A" and as item 12 "A": the save wrote item 12
+    // last, so the position is its own and item 1 keeps its place.
     const Stored stored = {{L"12A", 5, 5}};
     Texts current(13, L"-");
     current[1] = L"2A";
     current[12] = L"A";
-    const Placements placements = MatchSavedPositions(stored, current);
-    EXPECT_EQ(placements, (Placements{{5, 5, 1}}));
+    EXPECT_EQ(MatchSavedPositions(stored, current), (Placements{{5, 5, 12}}));
+    // Also after "2A" moved to another index, whose own name it no longer has.
+    std::swap(current[1], current[3]);
+    EXPECT_EQ(MatchSavedPositions(stored, current), (Placements{{5, 5, 12}}));
 }
 
 }  // namespace
