@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include "desktop/layout_header.h"
+#include "desktop/layout_matching.h"
 #include "desktop/layout_store.h"
 #include "desktop/win32/layout_ports_win32.h"
 #include "desktop/win32/win32_desktop.h"
@@ -220,6 +222,36 @@ TEST_F(LayoutCommandsWine, IconsWhoseStoredNamesCollideAreCountedAndOnlyTheWrite
     EXPECT_EQ(restore.out, "restored 11: 11 of 12 icons moved\n");
     const auto after = Positions(desktop->report());
     for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(after[i], i == 1 ? scrambled[i] : saved[i]) << "item " << i;
+}
+
+TEST_F(LayoutCommandsWine, AnIdLongerThanEightCharactersIsListedRestoredAndDeletedWhole) {
+    // Written by another program: an older layout "12345678" and a newer
+    // one whose name begins with the same eight characters.
+    auto desktop = StartStandIn(3, 0, {L"A", L"B", L"C"});
+    const wchar_t sep = HeaderSeparator;
+    auto header = [&](const std::wstring& date) {
+        return date + sep + L"foreign" + sep + L"1280" + sep + L"1024" + sep + L"3" + sep;
+    };
+    auto headers = registry_.openKey(L"Software\\Orbilux\\Saves", true);
+    ASSERT_TRUE(headers);
+    headers->writeString(L"12345678", header(L"3/7/2023 02:05:09 PM"));
+    headers->writeString(L"123456789", header(L"3/7/2024 02:05:09 PM"));
+    headers.reset();
+    for (const auto& [id, x] : {std::pair<std::wstring, int>{L"12345678", 100}, {L"123456789", 700}}) {
+        auto icons = registry_.openKey(L"Software\\Orbilux\\Icons\\" + id, true);
+        ASSERT_TRUE(icons);
+        for (int i = 0; i < 3; ++i)
+            icons->writeBinary(IconValueName(i, std::wstring(1, wchar_t(L'A' + i))), IconValueData(x, 100 + 90 * i));
+    }
+
+    EXPECT_NE(ctl(L"list").out.find("123456789\t"), std::string::npos);
+    const auto restore = ctl(L"restore newest");
+    ASSERT_EQ(restore.exitCode, 0u) << restore.err;
+    EXPECT_EQ(restore.out, "restored 123456789: 3 of 3 icons moved\n");
+    EXPECT_EQ(Positions(desktop->report()), (std::vector<std::pair<int, int>>{{700, 100}, {700, 190}, {700, 280}}));
+
+    EXPECT_EQ(ctl(L"delete 123456789").exitCode, 0u);
+    EXPECT_EQ(ctl(L"newest").out.substr(0, 9), "12345678\t");
 }
 
 TEST_F(LayoutCommandsWine, KilledShellDuringSaveIsAnErrorNotACrash) {
