@@ -6,6 +6,7 @@
 #include "cli/json_writer.h"
 #include "desktop/layout_date.h"
 #include "desktop/layout_header.h"
+#include "desktop/layout_id.h"
 #include "platform/text.h"
 
 namespace orbilux::cli {
@@ -17,6 +18,16 @@ constexpr const wchar_t* QuickSaveDescription = L"No description";
 std::string SavedAtText(double savedAt) {
     const auto iso = SavedAtToIso8601(savedAt);
     return iso ? *iso : std::string("(no date)");
+}
+
+// What --id takes: what a layout id is, 1 to 8 decimal digits (fresh ids
+// have 8). Anything else could be saved but not named again on the command
+// line ("newest"), or would reach other keys ("a\b").
+bool IsLayoutIdText(const std::string& text) {
+    if (text.empty() || text.size() > LayoutIdDigits) return false;
+    for (const char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
 }
 
 // A layout command: its body gets the arguments, a store whose messages go to
@@ -87,11 +98,9 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
         "save every desktop icon's position as a layout (a new id unless --id is given)", makeStore,
         {"description", "id"}, {"json"}, {},
         [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+            if (a.has("id") && !IsLayoutIdText(a.requiredText("id")))
+                throw UsageError("--id takes a layout id: 1 to " + std::to_string(LayoutIdDigits) + " decimal digits");
             const std::wstring id = a.has("id") ? WideFromUtf8(a.requiredText("id")) : store.NewLayoutId();
-            // Layouts are listed under the first eight characters of their id,
-            // so a longer one could be saved but never named again.
-            if (CutToCharacters(id, MaxLayoutIdLength) != id)
-                throw UsageError("--id takes at most " + std::to_string(MaxLayoutIdLength) + " characters");
             const std::wstring description =
                 a.has("description") ? WideFromUtf8(a.requiredText("description")) : QuickSaveDescription;
             const LayoutOutcome outcome = store.SaveLayout(id, description);
