@@ -11,6 +11,7 @@
 #include "authoring/svg_document.h"
 #include "authoring/svg_import.h"
 #include "cli/command.h"
+#include "cli/output_file.h"
 
 namespace orbilux::cli {
 
@@ -72,6 +73,9 @@ Command ImportSvgCommand() {
             options.overflow = !arguments.flag("no-overflow");
             const std::string input = arguments.positional()[0];
             const std::string output = arguments.requiredText("output");
+            const std::filesystem::path target = std::filesystem::u8path(output);
+            if (SameFile(std::filesystem::u8path(input), target))
+                throw UsageError("-o names the drawing itself; the shape needs a file of its own");
 
             std::string svg, problem;
             if (!ReadFile(std::filesystem::u8path(input), svg, problem)) {
@@ -87,12 +91,9 @@ Command ImportSvgCommand() {
             }
 
             const std::vector<unsigned char> bytes = authoring::EncodeShape(result.shape);
-            const std::filesystem::path target = std::filesystem::u8path(output);
-            std::ofstream file(target, std::ios::binary | std::ios::trunc);
-            file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-            file.close();
-            if (!file) {
-                err << "orbiluxctl import-svg: cannot write \"" << output << "\"\n";
+            const std::string failed = WriteWholeFile(target, std::string(bytes.begin(), bytes.end()));
+            if (!failed.empty()) {
+                err << "orbiluxctl import-svg: " << failed << "\n";
                 return int(ExitFailure);
             }
 
