@@ -16,14 +16,15 @@ std::set<std::string> FrameValueOptions(std::set<std::string> extra) {
 
 ShapeFrame ReadFrameOptions(const Arguments& arguments, const ShapeFrame& defaults, bool required) {
     ShapeFrame frame;
+    // A shape of no size (or a mirrored one) is never what was meant.
     if (required) {
-        frame.width = arguments.requiredInt("width");
-        frame.height = arguments.requiredInt("height");
+        frame.width = arguments.requiredInt("width", 1);
+        frame.height = arguments.requiredInt("height", 1);
         frame.areaWidth = arguments.requiredInt("area-width");
         frame.areaHeight = arguments.requiredInt("area-height");
     } else {
-        frame.width = arguments.intOr("width", defaults.width);
-        frame.height = arguments.intOr("height", defaults.height);
+        frame.width = arguments.intOr("width", defaults.width, 1);
+        frame.height = arguments.intOr("height", defaults.height, 1);
         frame.areaWidth = arguments.intOr("area-width", defaults.areaWidth);
         frame.areaHeight = arguments.intOr("area-height", defaults.areaHeight);
     }

@@ -107,7 +107,7 @@ Command ArrangeCommand(app::SystemAdapters& adapters) {
             } else {
                 out << PlanText(plan);
             }
-            return int(ExitOk);
+            return PlacementStatus("arrange", plan, err);
         });
     };
     return command;

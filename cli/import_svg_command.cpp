@@ -28,9 +28,16 @@ double ReadDouble(const Arguments& arguments, const std::string& name, double fa
     return value;
 }
 
-// Reads the whole file, refusing files too large to be a drawing.
+// Reads the whole file, refusing anything but a regular file (a pipe would
+// wait for a writer, a device may never end) and files too large to be a
+// drawing.
 bool ReadFile(const std::filesystem::path& file, std::string& text, std::string& problem) {
     std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        problem = "it is not a regular file";
+        return false;
+    }
     const auto size = std::filesystem::file_size(file, ec);
     if (ec) {
         problem = "cannot read the file (" + ec.message() + ")";

@@ -1,5 +1,6 @@
 #include "cli/layout_commands.h"
 
+#include <cwchar>
 #include <sstream>
 
 #include "cli/console_notifier.h"
@@ -18,6 +19,30 @@ constexpr const wchar_t* QuickSaveDescription = L"No description";
 std::string SavedAtText(double savedAt) {
     const auto iso = SavedAtToIso8601(savedAt);
     return iso ? *iso : std::string("(no date)");
+}
+
+// A description or an id as one field of a text line: control characters
+// (a line break, a tab, an escape sequence that would drive the terminal)
+// are written as escapes, everything else as it is.
+std::string LineField(const std::wstring& text) {
+    std::wstring shown;
+    for (const wchar_t c : text) {
+        const auto code = static_cast<uint32_t>(c);
+        if (code >= 0x20 && code != 0x7F && !(code >= 0x80 && code <= 0x9F)) {
+            shown += c;
+        } else if (c == L'\n') {
+            shown += L"\\n";
+        } else if (c == L'\r') {
+            shown += L"\\r";
+        } else if (c == L'\t') {
+            shown += L"\\t";
+        } else {
+            wchar_t escape[8];
+            std::swprintf(escape, 8, L"\\x%02X", static_cast<unsigned>(code));
+            shown += escape;
+        }
+    }
+    return Utf8FromWide(shown);
 }
 
 // What --id takes: what a layout id is, 1 to 8 decimal digits (fresh ids
@@ -132,9 +157,9 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
                 if (a.flag("json")) {
                     text << (first ? "" : ", ") << LayoutJson(info);
                 } else {
-                    text << Utf8FromWide(info.id) << "\t" << SavedAtText(info.savedAt) << "\t" << info.screenWidth
-                         << "x" << info.screenHeight << "\t" << info.iconCount << " icons\t"
-                         << Utf8FromWide(info.description) << "\n";
+                    text << LineField(info.id) << "\t" << SavedAtText(info.savedAt) << "\t" << info.screenWidth << "x"
+                         << info.screenHeight << "\t" << info.iconCount << " icons\t" << LineField(info.description)
+                         << "\n";
                 }
                 first = false;
             }
@@ -154,8 +179,8 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
             if (a.flag("json"))
                 out << LayoutJson(newest) << "\n";
             else
-                out << Utf8FromWide(newest.id) << "\t" << SavedAtText(newest.savedAt) << "\t"
-                    << Utf8FromWide(newest.description) << "\n";
+                out << LineField(newest.id) << "\t" << SavedAtText(newest.savedAt) << "\t"
+                    << LineField(newest.description) << "\n";
             return int(ExitOk);
         }));
 

@@ -3,6 +3,7 @@
 
 #include "cli/command.h"
 #include "cli/output_file.h"
+#include "cli/plan_output.h"
 #include "cli/preview_svg.h"
 #include "engine/engine_errors.h"
 #include "engine/shape_plan.h"
@@ -53,7 +54,7 @@ Command PreviewCommand() {
                 return int(ExitFailure);
             }
             out << output << "\n";
-            return int(ExitOk);
+            return PlacementStatus("preview", plan, err);
         });
     };
     return command;

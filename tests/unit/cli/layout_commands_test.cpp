@@ -111,5 +111,11 @@ TEST_F(LayoutCommandsTest, SaveTakesOnlyALayoutIdForItsId) {
     EXPECT_EQ(rig_.store.ListLayoutIds(), (std::vector<std::wstring>{L"7", L"00000000"}));
 }
 
+TEST_F(LayoutCommandsTest, ListShowsControlCharactersAsEscapes) {
+    ASSERT_EQ(run({"save", "--id", "1", "--description", "two\nlines\tand \x1b[2J a clear screen"}).status, 0);
+    EXPECT_NE(run({"list"}).out.find("\ttwo\\nlines\\tand \\x1B[2J a clear screen\n"), std::string::npos);
+    EXPECT_NE(run({"newest"}).out.find("\ttwo\\nlines\\tand \\x1B[2J a clear screen\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orbilux::cli
