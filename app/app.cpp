@@ -38,6 +38,9 @@ App::App()
 }
 
 int App::run() {
+    // Before anything else: a program killed while its moves had the
+    // desktop's painting off leaves the desktop unpainted.
+    win32::SwitchDesktopPaintingOn();
     window_.create();
     descriptionDialog_.attach(window_.hwnd());
     optionsDialog_.attach(window_.hwnd());

@@ -6,16 +6,13 @@
 
 #include <windows.h>
 
+#include "app/system_adapters.h"
 #include "desktop/layout_store.h"
-#include "desktop/win32/layout_ports_win32.h"
-#include "desktop/win32/win32_desktop.h"
+#include "desktop/shell_desktop_port.h"
 #include "engine/shape_engine.h"
-#include "platform/win32/registry_win32.h"
 #include "platform/win32/unique_handle.h"
 #include "settings/program_options.h"
 #include "settings/settings_store.h"
-#include "settings/win32/profile_win32.h"
-#include "settings/win32/system_locations_win32.h"
 #include "ui/commands/command_table.h"
 #include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
@@ -48,16 +45,9 @@ public:
 
 private:
     // System adapters.
-    win32::Win32Registry registry_;
-    win32::Win32Profile profile_;
-    win32::Win32SystemLocations locations_;
-    win32::Win32Clock clock_;
-    win32::Win32LocaleSource locale_;
-    win32::Win32ScreenMetrics screenMetrics_;
-    win32::Win32TickSource ticks_;
-    win32::Win32DesktopAccess desktopAccess_;
+    SystemAdapters system_;
     win32::MessageBoxNotifier notifier_;
-    win32::Win32DesktopPort desktop_{notifier_};
+    ShellDesktopPort desktop_ = system_.desktopPort(notifier_);
     win32::TrayIcon tray_;
     win32::LayeredWindow layer_;
     win32::ShellLinkOpener links_;
@@ -68,8 +58,8 @@ private:
 
     // The core.
     ShapeEngine engine_{desktop_};
-    LayoutStore layouts_{LayoutStorePorts{registry_, desktopAccess_, notifier_, clock_, locale_, screenMetrics_, ticks_}};
-    SettingsStore settings_{profile_, registry_, locations_};
+    LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
+    SettingsStore settings_{system_.profile, system_.registry, system_.locations};
     ProgramOptions options_;
 
     // The window program.

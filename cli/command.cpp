@@ -1,5 +1,9 @@
 #include "cli/command.h"
 
+#ifdef _WIN32
+#include "desktop/win32/win32_desktop.h"
+#endif
+
 namespace orbilux::cli {
 
 const char* const FrameOptionsUsage =
@@ -12,14 +16,15 @@ std::set<std::string> FrameValueOptions(std::set<std::string> extra) {
 
 ShapeFrame ReadFrameOptions(const Arguments& arguments, const ShapeFrame& defaults, bool required) {
     ShapeFrame frame;
+    // A shape of no size (or a mirrored one) is never what was meant.
     if (required) {
-        frame.width = arguments.requiredInt("width");
-        frame.height = arguments.requiredInt("height");
+        frame.width = arguments.requiredInt("width", 1);
+        frame.height = arguments.requiredInt("height", 1);
         frame.areaWidth = arguments.requiredInt("area-width");
         frame.areaHeight = arguments.requiredInt("area-height");
     } else {
-        frame.width = arguments.intOr("width", defaults.width);
-        frame.height = arguments.intOr("height", defaults.height);
+        frame.width = arguments.intOr("width", defaults.width, 1);
+        frame.height = arguments.intOr("height", defaults.height, 1);
         frame.areaWidth = arguments.intOr("area-width", defaults.areaWidth);
         frame.areaHeight = arguments.intOr("area-height", defaults.areaHeight);
     }
@@ -59,8 +64,13 @@ int RunCommandLine(const Args& args, std::ostream& out, std::ostream& err) {
         PrintOverview(out);
         return ExitOk;
     }
-    for (const Command& command : AllCommands())
-        if (command.name == args[0]) return command.run(Args(args.begin() + 1, args.end()), out, err);
+    for (const Command& command : AllCommands()) {
+        if (command.name != args[0]) continue;
+#ifdef _WIN32
+        if (command.reachesDesktop) win32::SwitchDesktopPaintingOn();
+#endif
+        return command.run(Args(args.begin() + 1, args.end()), out, err);
+    }
     err << "orbiluxctl: unknown command \"" << args[0] << "\"\n";
     PrintOverview(err);
     return ExitUsage;

@@ -27,6 +27,9 @@ struct Command {
     std::string usage;    // the argument synopsis after the command name
     std::string summary;  // one line for the overview
     std::function<int(const Args&, std::ostream& out, std::ostream& err)> run;
+    // Reaches the shell's desktop list view (count, icons, arrange, save,
+    // restore): the command line switches the desktop's painting on first.
+    bool reachesDesktop = false;
 };
 
 // Every command this build offers (the desktop ones only on Windows).
@@ -38,7 +41,9 @@ const std::vector<Command>& AllCommands();
 int RunWithUsage(const Command& command, std::ostream& err, const std::function<int()>& body);
 
 // Runs a command line (without the program name); prints the overview for
-// no command, "help" or an unknown command.
+// no command, "help" or an unknown command. Before a command that reaches
+// the desktop, the desktop list view's painting is switched on (on Windows),
+// since an earlier program may have been killed while it had it off.
 int RunCommandLine(const Args& args, std::ostream& out, std::ostream& err);
 
 // The frame options shared by plan, preview and arrange. Missing options

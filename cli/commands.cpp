@@ -8,9 +8,7 @@ Command ImportSvgCommand();
 Command PlanCommand();
 Command PreviewCommand();
 #ifdef _WIN32
-std::vector<Command> DesktopCommands();
-std::vector<Command> LayoutCommands();
-Command SettingsCommand();  // on the real adapters: Windows only
+std::vector<Command> SystemCommands();  // on the real adapters: Windows only
 #endif
 
 const std::vector<Command>& AllCommands() {
@@ -21,9 +19,7 @@ const std::vector<Command>& AllCommands() {
             ImportSvgCommand(),
         };
 #ifdef _WIN32
-        for (Command& command : DesktopCommands()) all.push_back(std::move(command));
-        for (Command& command : LayoutCommands()) all.push_back(std::move(command));
-        all.push_back(SettingsCommand());
+        for (Command& command : SystemCommands()) all.push_back(std::move(command));
 #endif
         return all;
     }();

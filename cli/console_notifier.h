@@ -1,11 +1,12 @@
-// UserNotifier for orbiluxctl: messages go to stderr (each text once, since
-// one command may run into the same missing desktop several times), and a
-// quit request makes the command end with a failure status.
+// UserNotifier for orbiluxctl: messages go to stderr, and a quit request
+// makes the command end with a failure status. One command may run into the
+// missing desktop several times (an arrange counts, then moves, each with
+// its own words), so nothing more is shown once a quit has been requested:
+// the user gets the first message only.
 #pragma once
 
 #include <functional>
 #include <ostream>
-#include <set>
 #include <string>
 
 #include "platform/text.h"
@@ -17,14 +18,13 @@ class ConsoleNotifier : public UserNotifier {
 public:
     explicit ConsoleNotifier(std::ostream& err) : err_(err) {}
     void showMessage(const std::wstring& text) override {
-        if (shown_.insert(text).second) err_ << Utf8FromWide(text) << "\n";
+        if (!quitRequested_) err_ << Utf8FromWide(text) << "\n";
     }
     void requestQuit() override { quitRequested_ = true; }
     bool quitRequested() const { return quitRequested_; }
 
 private:
     std::ostream& err_;
-    std::set<std::wstring> shown_;
     bool quitRequested_ = false;
 };
 

@@ -1,14 +1,13 @@
 // orbiluxctl's desktop commands (Windows): count, icons and arrange, on the
-// shell's real desktop list view through the same bridge the program uses.
+// shell's real desktop list view through the same adapters the program uses.
 #include <filesystem>
 #include <sstream>
 
+#include "app/system_adapters.h"
 #include "cli/command.h"
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
 #include "cli/plan_output.h"
-#include "desktop/win32/desktop_bridge.h"
-#include "desktop/win32/win32_desktop.h"
 #include "desktop/win32/work_area.h"
 #include "engine/engine_errors.h"
 #include "engine/shape_plan.h"
@@ -23,15 +22,14 @@ int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& not
     return RunWithUsage(command, err, [&] { return FailIfQuitRequested(notifier, body); });
 }
 
-Command CountCommand() {
-    Command command{"count", "[--json]", "print the number of desktop icons", {}};
-    command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
+Command CountCommand(app::SystemAdapters& adapters) {
+    Command command{"count", "[--json]", "print the number of desktop icons", {}, true};
+    command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
         return RunOnDesktop(command, err, notifier, [&] {
             const Arguments arguments(args, {}, {"json"});
             arguments.expectPositional({});
-            win32::Win32DesktopPort desktop(notifier);
-            const int32_t count = desktop.DesktopItemCount();
+            const int32_t count = adapters.desktopPort(notifier).DesktopItemCount();
             if (notifier.quitRequested()) return int(ExitFailure);
             if (arguments.flag("json"))
                 out << "{\"count\": " << count << "}\n";
@@ -43,16 +41,15 @@ Command CountCommand() {
     return command;
 }
 
-Command IconsCommand() {
-    Command command{"icons", "[--json]", "list every desktop icon: index, position and name", {}};
-    command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
+Command IconsCommand(app::SystemAdapters& adapters) {
+    Command command{"icons", "[--json]", "list every desktop icon: index, position and name", {}, true};
+    command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
         return RunOnDesktop(command, err, notifier, [&] {
             const Arguments arguments(args, {}, {"json"});
             arguments.expectPositional({});
-            win32::Win32DesktopAccess access;
             DesktopOpenResult result = DesktopOpenResult::Opened;
-            auto session = OpenDesktopOrTellUser(access, notifier, result);
+            auto session = OpenDesktopOrTellUser(adapters.desktop, notifier, DesktopUse::ItemsAndPositions, result);
             if (result == DesktopOpenResult::NoListView) return int(ExitFailure);
             if (!session) {
                 err << "orbiluxctl icons: the desktop belongs to no process\n";
@@ -79,19 +76,20 @@ Command IconsCommand() {
     return command;
 }
 
-Command ArrangeCommand() {
+Command ArrangeCommand(app::SystemAdapters& adapters) {
     Command command{"arrange",
                     "FILE [--width W] [--height H] [--area-width AW] [--area-height AH] [--shift-x X] [--shift-y Y] "
                     "[--gap G] [--json]",
                     "arrange the desktop icons on a shape (defaults: four fifths of the work area, the suggested gap)",
-                    {}};
-    command.run = [command](const Args& args, std::ostream& out, std::ostream& err) {
+                    {},
+                    true};
+    command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
         return RunOnDesktop(command, err, notifier, [&] {
             const Arguments arguments(args, FrameValueOptions({"gap"}), {"json"});
             arguments.expectPositional({"FILE"});
             const ShapeFrame frame = ReadFrameOptions(arguments, win32::CurrentDefaultShapeFrame(), false);
-            win32::Win32DesktopPort desktop(notifier);
+            ShellDesktopPort desktop = adapters.desktopPort(notifier);
             ShapePlan plan;
             try {
                 plan = PlanShape(desktop, std::filesystem::u8path(arguments.positional()[0]), frame,
@@ -109,7 +107,7 @@ Command ArrangeCommand() {
             } else {
                 out << PlanText(plan);
             }
-            return int(ExitOk);
+            return PlacementStatus("arrange", plan, err);
         });
     };
     return command;
@@ -117,6 +115,8 @@ Command ArrangeCommand() {
 
 }  // namespace
 
-std::vector<Command> DesktopCommands() { return {CountCommand(), IconsCommand(), ArrangeCommand()}; }
+std::vector<Command> DesktopCommands(app::SystemAdapters& adapters) {
+    return {CountCommand(adapters), IconsCommand(adapters), ArrangeCommand(adapters)};
+}
 
 }  // namespace orbilux::cli

@@ -11,6 +11,7 @@
 #include "authoring/svg_document.h"
 #include "authoring/svg_import.h"
 #include "cli/command.h"
+#include "cli/output_file.h"
 
 namespace orbilux::cli {
 
@@ -27,9 +28,16 @@ double ReadDouble(const Arguments& arguments, const std::string& name, double fa
     return value;
 }
 
-// Reads the whole file, refusing files too large to be a drawing.
+// Reads the whole file, refusing anything but a regular file (a pipe would
+// wait for a writer, a device may never end) and files too large to be a
+// drawing.
 bool ReadFile(const std::filesystem::path& file, std::string& text, std::string& problem) {
     std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        problem = "it is not a regular file";
+        return false;
+    }
     const auto size = std::filesystem::file_size(file, ec);
     if (ec) {
         problem = "cannot read the file (" + ec.message() + ")";
@@ -72,6 +80,9 @@ Command ImportSvgCommand() {
             options.overflow = !arguments.flag("no-overflow");
             const std::string input = arguments.positional()[0];
             const std::string output = arguments.requiredText("output");
+            const std::filesystem::path target = std::filesystem::u8path(output);
+            if (SameFile(std::filesystem::u8path(input), target))
+                throw UsageError("-o names the drawing itself; the shape needs a file of its own");
 
             std::string svg, problem;
             if (!ReadFile(std::filesystem::u8path(input), svg, problem)) {
@@ -87,12 +98,9 @@ Command ImportSvgCommand() {
             }
 
             const std::vector<unsigned char> bytes = authoring::EncodeShape(result.shape);
-            const std::filesystem::path target = std::filesystem::u8path(output);
-            std::ofstream file(target, std::ios::binary | std::ios::trunc);
-            file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-            file.close();
-            if (!file) {
-                err << "orbiluxctl import-svg: cannot write \"" << output << "\"\n";
+            const std::string failed = WriteWholeFile(target, std::string(bytes.begin(), bytes.end()));
+            if (!failed.empty()) {
+                err << "orbiluxctl import-svg: " << failed << "\n";
                 return int(ExitFailure);
             }
 

@@ -1,11 +1,13 @@
 #include "cli/layout_commands.h"
 
+#include <cwchar>
 #include <sstream>
 
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
 #include "desktop/layout_date.h"
 #include "desktop/layout_header.h"
+#include "desktop/layout_id.h"
 #include "platform/text.h"
 
 namespace orbilux::cli {
@@ -17,6 +19,40 @@ constexpr const wchar_t* QuickSaveDescription = L"No description";
 std::string SavedAtText(double savedAt) {
     const auto iso = SavedAtToIso8601(savedAt);
     return iso ? *iso : std::string("(no date)");
+}
+
+// A description or an id as one field of a text line: control characters
+// (a line break, a tab, an escape sequence that would drive the terminal)
+// are written as escapes, everything else as it is.
+std::string LineField(const std::wstring& text) {
+    std::wstring shown;
+    for (const wchar_t c : text) {
+        const auto code = static_cast<uint32_t>(c);
+        if (code >= 0x20 && code != 0x7F && !(code >= 0x80 && code <= 0x9F)) {
+            shown += c;
+        } else if (c == L'\n') {
+            shown += L"\\n";
+        } else if (c == L'\r') {
+            shown += L"\\r";
+        } else if (c == L'\t') {
+            shown += L"\\t";
+        } else {
+            wchar_t escape[8];
+            std::swprintf(escape, 8, L"\\x%02X", static_cast<unsigned>(code));
+            shown += escape;
+        }
+    }
+    return Utf8FromWide(shown);
+}
+
+// What --id takes: what a layout id is, 1 to 8 decimal digits (fresh ids
+// have 8). Anything else could be saved but not named again on the command
+// line ("newest"), or would reach other keys ("a\b").
+bool IsLayoutIdText(const std::string& text) {
+    if (text.empty() || text.size() > LayoutIdDigits) return false;
+    for (const char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
 }
 
 // A layout command: its body gets the arguments, a store whose messages go to
@@ -85,23 +121,29 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
     commands.push_back(LayoutCommand(
         "save", "[--description TEXT] [--id ID] [--json]",
         "save every desktop icon's position as a layout (a new id unless --id is given)", makeStore,
-        {"description", "id"}, {"json"}, {}, [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+        {"description", "id"}, {"json"}, {},
+        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+            if (a.has("id") && !IsLayoutIdText(a.requiredText("id")))
+                throw UsageError("--id takes a layout id: 1 to " + std::to_string(LayoutIdDigits) + " decimal digits");
             const std::wstring id = a.has("id") ? WideFromUtf8(a.requiredText("id")) : store.NewLayoutId();
-            // Layouts are listed under the first eight characters of their id,
-            // so a longer one could be saved but never named again.
-            if (CutToCharacters(id, MaxLayoutIdLength) != id)
-                throw UsageError("--id takes at most " + std::to_string(MaxLayoutIdLength) + " characters");
             const std::wstring description =
                 a.has("description") ? WideFromUtf8(a.requiredText("description")) : QuickSaveDescription;
             const LayoutOutcome outcome = store.SaveLayout(id, description);
             if (outcome.status == LayoutStatus::Done || outcome.status == LayoutStatus::RegistryFailed) {
                 if (a.flag("json"))
-                    out << "{\"id\": " << JsonString(Utf8FromWide(id)) << ", \"icons\": " << outcome.icons << "}\n";
+                    out << "{\"id\": " << JsonString(Utf8FromWide(id)) << ", \"icons\": " << outcome.icons
+                        << ", \"iconsSharingAName\": " << outcome.iconsSharingAName << "}\n";
                 else
                     out << Utf8FromWide(id) << "\n";
+                if (outcome.iconsSharingAName > 0)
+                    err << "orbiluxctl save: note: " << outcome.iconsSharingAName
+                        << " icons share their stored name with another icon (a name that starts with digits "
+                           "runs into the index before it); only the last of each keeps its saved position\n";
             }
             return Report("save", id, outcome, err);
         }));
+
+    commands.back().reachesDesktop = true;
 
     commands.push_back(LayoutCommand(
         "list", "[--json]", "list the saved layouts in registry order", makeStore, {}, {"json"}, {},
@@ -115,9 +157,9 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
                 if (a.flag("json")) {
                     text << (first ? "" : ", ") << LayoutJson(info);
                 } else {
-                    text << Utf8FromWide(info.id) << "\t" << SavedAtText(info.savedAt) << "\t" << info.screenWidth
-                         << "x" << info.screenHeight << "\t" << info.iconCount << " icons\t"
-                         << Utf8FromWide(info.description) << "\n";
+                    text << LineField(info.id) << "\t" << SavedAtText(info.savedAt) << "\t" << info.screenWidth << "x"
+                         << info.screenHeight << "\t" << info.iconCount << " icons\t" << LineField(info.description)
+                         << "\n";
                 }
                 first = false;
             }
@@ -137,8 +179,8 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
             if (a.flag("json"))
                 out << LayoutJson(newest) << "\n";
             else
-                out << Utf8FromWide(newest.id) << "\t" << SavedAtText(newest.savedAt) << "\t"
-                    << Utf8FromWide(newest.description) << "\n";
+                out << LineField(newest.id) << "\t" << SavedAtText(newest.savedAt) << "\t"
+                    << LineField(newest.description) << "\n";
             return int(ExitOk);
         }));
 
@@ -153,6 +195,7 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
                     << " icons moved\n";
             return Report("restore", id, outcome, err);
         }));
+    commands.back().reachesDesktop = true;
 
     commands.push_back(LayoutCommand(
         "delete", "ID", "delete a saved layout", makeStore, {}, {}, {"ID"},

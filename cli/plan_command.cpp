@@ -38,7 +38,7 @@ Command PlanCommand() {
                 out << PlanJson(plan) << "\n";
             else
                 out << PlanText(plan);
-            return int(ExitOk);
+            return PlacementStatus("plan", plan, err);
         });
     };
     return command;

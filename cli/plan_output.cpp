@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "cli/command.h"
+
 namespace orbilux::cli {
 
 std::string PlanJson(const ShapePlan& plan) {
@@ -32,6 +34,14 @@ std::string PlanText(const ShapePlan& plan) {
     text << "targets applied:    " << plan.applied.size() << "\n";
     for (const IconTarget& t : plan.applied) text << "  item " << t.index << " -> " << t.x << ", " << t.y << "\n";
     return text.str();
+}
+
+int PlacementStatus(const std::string& command, const ShapePlan& plan, std::ostream& err) {
+    const int32_t left = IconsWithoutPlace(plan);
+    if (left == 0) return ExitOk;
+    err << "orbiluxctl " << command << ": the shape does not fit: " << left << " of " << plan.itemCount
+        << " icons were left without a place (try a larger gap or size)\n";
+    return ExitPlacementFailed;
 }
 
 }  // namespace orbilux::cli

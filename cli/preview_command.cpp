@@ -1,8 +1,9 @@
 // orbiluxctl preview: an SVG picture of where a shape puts N icons.
 #include <filesystem>
-#include <fstream>
 
 #include "cli/command.h"
+#include "cli/output_file.h"
+#include "cli/plan_output.h"
 #include "cli/preview_svg.h"
 #include "engine/engine_errors.h"
 #include "engine/shape_plan.h"
@@ -32,6 +33,8 @@ Command PreviewCommand() {
             const int32_t gap = arguments.intOr("gap", 0);
             const std::string output = arguments.requiredText("output");
             const std::filesystem::path file = std::filesystem::u8path(arguments.positional()[0]);
+            if (SameFile(file, std::filesystem::u8path(output)))
+                throw UsageError("-o names the shape file itself; the picture needs a file of its own");
 
             ShapePlan plan;
             try {
@@ -44,15 +47,14 @@ Command PreviewCommand() {
             options.title = file.filename().u8string() + ": " + std::to_string(icons) + " icons, " +
                             std::to_string(plan.iconsPerPath) + " per path, " + std::to_string(plan.applied.size()) +
                             " targets";
-            std::ofstream svg(std::filesystem::u8path(output), std::ios::binary | std::ios::trunc);
-            svg << PreviewSvg(plan, frame, options);
-            svg.close();
-            if (!svg) {
-                err << "orbiluxctl preview: cannot write \"" << output << "\"\n";
+            const std::string problem =
+                WriteWholeFile(std::filesystem::u8path(output), PreviewSvg(plan, frame, options));
+            if (!problem.empty()) {
+                err << "orbiluxctl preview: " << problem << "\n";
                 return int(ExitFailure);
             }
             out << output << "\n";
-            return int(ExitOk);
+            return PlacementStatus("preview", plan, err);
         });
     };
     return command;

@@ -1,7 +1,11 @@
-// What the layout store needs of the desktop list view, as a port: one
-// session per save or restore, holding the list view, the shell's process
-// and the memory block for the whole operation. The Win32 adapter drives the
+// What the core needs of the shell's desktop list view, as a port: one
+// session per operation (a count, a save, a restore, one placement), holding
+// the list view and, for anything beyond the count, the shell's process and
+// the memory block for the whole operation. The Win32 adapter drives the
 // shell's real list view; tests use an in-memory desktop.
+//
+// Every call that reaches the shell gives up after a bounded wait when the
+// shell stops answering, and throws as the failed message does.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +16,6 @@
 #include "platform/user_notifier.h"
 
 namespace orbilux {
-
-// The list view's auto-arrange style bit.
-constexpr uint32_t AutoArrangeStyle = 0x100;
 
 struct DesktopItem {
     std::wstring text;  // at most 254 characters: longer names come back cut
@@ -32,8 +33,15 @@ public:
     virtual DesktopItem queryItem(int32_t index) = 0;
     // One position message; an index beyond the last item has no effect.
     virtual void setItemPosition(int32_t index, int32_t x, int32_t y) = 0;
-    virtual uint32_t style() = 0;
-    virtual void setStyle(uint32_t style) = 0;
+    // Whether the list view arranges its icons itself, as they are now.
+    virtual bool autoArrange() = 0;
+    virtual void setAutoArrange(bool on) = 0;
+    // Whether the list view repaints after every change. Switching it back
+    // on reaches the list view even when the shell answers late, after an
+    // earlier switch off that it had not handled yet.
+    virtual void setPainting(bool on) = 0;
+    // Has the whole list view painted anew, without waiting for it.
+    virtual void repaint() = 0;
     // Whether the list view still exists: a shell that went away during a
     // run of queries leaves answers that can't be trusted.
     virtual bool stillThere() = 0;
@@ -45,24 +53,31 @@ enum class DesktopOpenResult {
     NoProcess,   // the list view's owning process id is 0
 };
 
+// What a session is opened for: counting needs only the list view;
+// reading and moving items also need the shell's process and the block.
+enum class DesktopUse {
+    CountOnly,
+    ItemsAndPositions,
+};
+
 class DesktopAccess {
 public:
     virtual ~DesktopAccess() = default;
-    // Finds the list view afresh and opens a session on it (the shell's
-    // process opened, the block committed, the item query prepared). Returns
-    // nullptr and says why when there is nothing to open; throws the OS error
-    // when the process can't be opened or the block can't be committed.
-    virtual std::unique_ptr<DesktopSession> open(DesktopOpenResult& result) = 0;
+    // Finds the list view afresh and opens a session on it. Returns nullptr
+    // and says why when there is nothing to open; throws the OS error when
+    // the process can't be opened or the block can't be committed.
+    virtual std::unique_ptr<DesktopSession> open(DesktopOpenResult& result, DesktopUse use) = 0;
 };
 
 // Opens a session for an operation that needs the desktop; without a
-// desktop list view the user is told to restart Windows and a quit is
-// requested. `result` says why there is no session.
+// desktop list view the user is told to restart Windows (in the count's
+// words or in those of every other operation) and a quit is requested.
+// `result` says why there is no session.
 inline std::unique_ptr<DesktopSession> OpenDesktopOrTellUser(DesktopAccess& access, UserNotifier& notifier,
-                                                             DesktopOpenResult& result) {
-    std::unique_ptr<DesktopSession> session = access.open(result);
+                                                             DesktopUse use, DesktopOpenResult& result) {
+    std::unique_ptr<DesktopSession> session = access.open(result, use);
     if (!session && result == DesktopOpenResult::NoListView) {
-        notifier.showMessage(NoDesktopMessage);
+        notifier.showMessage(use == DesktopUse::CountOnly ? NoDesktopCountMessage : NoDesktopMessage);
         notifier.requestQuit();
     }
     return session;

@@ -85,7 +85,7 @@ std::wstring CutToCharacters(const std::wstring& text, std::size_t count) {
 LayoutInfo ParseHeader(const std::wstring& id, const std::wstring& header, const LocaleSettings& locale) {
     std::wstring rest = header;
     LayoutInfo info;
-    info.id = CutToCharacters(id, MaxLayoutIdLength);
+    info.id = id;
     info.savedAt = SavedAtFromText(TakeHeaderField(rest), locale);
     info.description = CutToCharacters(TakeHeaderField(rest), MaxDescriptionLength);
     info.screenWidth = HeaderNumber(TakeHeaderField(rest));
@@ -96,7 +96,7 @@ LayoutInfo ParseHeader(const std::wstring& id, const std::wstring& header, const
 
 LayoutInfo UnreadableLayoutInfo(const std::wstring& id) {
     LayoutInfo info;
-    info.id = CutToCharacters(id, MaxLayoutIdLength);
+    info.id = id;
     info.description = NotLoadedProperly;
     return info;
 }

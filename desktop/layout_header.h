@@ -25,7 +25,6 @@ constexpr const wchar_t* SeparatorStandIn = L"1/4";
 // The description of a header that can't be read as text.
 constexpr const wchar_t* NotLoadedProperly = L"Not_loaded_properly";
 
-constexpr std::size_t MaxLayoutIdLength = 8;
 constexpr std::size_t MaxDescriptionLength = 250;
 
 // Takes the next field from `rest`: the text before the first separator,

@@ -7,7 +7,10 @@
 namespace orbilux {
 
 struct LayoutInfo {
-    std::wstring id;           // at most 8 characters; empty means "no layout"
+    // The header's whole value name, even one longer than the 8 digits of
+    // the ids this program makes (another program may have written it), so
+    // that what is listed can be named again. Empty means "no layout".
+    std::wstring id;
     std::wstring description;  // at most 250 characters
     double savedAt = 0.0;      // days since 30 December 1899, fraction = time of day (see layout_date.h)
     int32_t screenWidth = 0;

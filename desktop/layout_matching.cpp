@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace orbilux {
 
@@ -40,6 +41,22 @@ std::optional<int64_t> StoredIndexFor(const std::wstring& name, const std::wstri
     return index;
 }
 
+// The length of the text a stored name belongs to among the current texts,
+// or none. A name can read as more than one index and text ("11Password" as
+// item 1 "1Password" or item 11 "Password"); the save wrote in item order, so
+// the value holds the position of the reading with the highest index, which
+// is the one with the most digits.
+std::optional<std::size_t> OwnerTextLength(const std::wstring& name,
+                                           const std::unordered_set<std::wstring>& currentTexts) {
+    std::optional<std::size_t> owner;
+    for (std::size_t digits = 1; digits <= name.size() && digits <= 10; ++digits) {
+        if (name[digits - 1] < L'0' || name[digits - 1] > L'9' || (digits > 1 && name[0] == L'0')) break;
+        const std::size_t length = name.size() - digits;
+        if (currentTexts.count(name.substr(digits))) owner = length;
+    }
+    return owner;
+}
+
 }  // namespace
 
 std::wstring IconValueName(int32_t index, const std::wstring& text) { return std::to_wstring(index) + text; }
@@ -60,11 +77,17 @@ std::vector<StoredIconPosition> StoredPositions(const std::vector<RegistryValue>
     return positions;
 }
 
-std::vector<IconPlacement> MatchSavedPositions(const std::vector<StoredIconPosition>& stored,
-                                               const std::vector<std::wstring>& currentTexts) {
+IconTargets MatchSavedPositions(const std::vector<StoredIconPosition>& stored,
+                                const std::vector<std::wstring>& currentTexts) {
     const std::size_t none = stored.size();
     std::vector<bool> used(stored.size(), false);
     std::vector<std::size_t> matchOf(currentTexts.size(), none);
+
+    // A value is only ever given to an item of the text it was written for.
+    const std::unordered_set<std::wstring> texts(currentTexts.begin(), currentTexts.end());
+    std::vector<std::optional<std::size_t>> ownerLength;
+    for (const StoredIconPosition& value : stored) ownerLength.push_back(OwnerTextLength(value.name, texts));
+    auto belongsTo = [&](std::size_t s, const std::wstring& text) { return ownerLength[s] == text.size(); };
 
     // First every exact name, so that no item's own value goes to another
     // item of the same text as a fallback.
@@ -72,7 +95,7 @@ std::vector<IconPlacement> MatchSavedPositions(const std::vector<StoredIconPosit
     for (std::size_t s = 0; s < stored.size(); ++s) byName.emplace(stored[s].name, s);
     for (std::size_t i = 0; i < currentTexts.size(); ++i) {
         const auto found = byName.find(IconValueName(static_cast<int32_t>(i), currentTexts[i]));
-        if (found == byName.end() || used[found->second]) continue;
+        if (found == byName.end() || used[found->second] || !belongsTo(found->second, currentTexts[i])) continue;
         used[found->second] = true;
         matchOf[i] = found->second;
     }
@@ -84,7 +107,7 @@ std::vector<IconPlacement> MatchSavedPositions(const std::vector<StoredIconPosit
         std::size_t best = none;
         int64_t bestIndex = 0;
         for (std::size_t s = 0; s < stored.size(); ++s) {
-            if (used[s]) continue;
+            if (used[s] || !belongsTo(s, currentTexts[i])) continue;
             const auto index = StoredIndexFor(stored[s].name, currentTexts[i]);
             if (index && (best == none || *index < bestIndex)) {
                 best = s;
@@ -96,11 +119,11 @@ std::vector<IconPlacement> MatchSavedPositions(const std::vector<StoredIconPosit
         matchOf[i] = best;
     }
 
-    std::vector<IconPlacement> placements;
+    IconTargets targets;
     for (std::size_t i = 0; i < currentTexts.size(); ++i)
         if (matchOf[i] != none)
-            placements.push_back({static_cast<int32_t>(i), stored[matchOf[i]].x, stored[matchOf[i]].y});
-    return placements;
+            targets.push_back({stored[matchOf[i]].x, stored[matchOf[i]].y, static_cast<int32_t>(i)});
+    return targets;
 }
 
 }  // namespace orbilux

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/shape_types.h"
 #include "platform/registry_port.h"
 
 namespace orbilux {
@@ -26,14 +27,6 @@ struct StoredIconPosition {
     int32_t y = 0;
 };
 
-// Where one current desktop item goes.
-struct IconPlacement {
-    int32_t index = 0;
-    int32_t x = 0;
-    int32_t y = 0;
-    bool operator==(const IconPlacement& o) const { return index == o.index && x == o.x && y == o.y; }
-};
-
 std::wstring IconValueName(int32_t index, const std::wstring& text);
 std::vector<uint8_t> IconValueData(int32_t x, int32_t y);
 
@@ -41,14 +34,21 @@ std::vector<uint8_t> IconValueData(int32_t x, int32_t y);
 // any other type or size were not written by a save and are skipped.
 std::vector<StoredIconPosition> StoredPositions(const std::vector<RegistryValue>& values);
 
-// Gives the current items (their texts, by index) their saved positions.
+// Gives the current items (their texts, by index) their saved positions, as
+// targets to move them to.
 // Item i with text t takes the value named exactly i followed by t when there
 // is one. Otherwise it takes an unused value named by some decimal index
 // followed by t, the lowest such index first, so that icons of the same name
 // pair up in their saved order. An item with no such value is left out and
 // keeps its place. Every value is used at most once. The result is in
 // increasing item index.
-std::vector<IconPlacement> MatchSavedPositions(const std::vector<StoredIconPosition>& stored,
-                                               const std::vector<std::wstring>& currentTexts);
+//
+// A name can read as more than one index and text: "11Password" is item 1
+// "1Password" and item 11 "Password". The save wrote them in item order, so
+// the value holds the position of the last of them; among the current texts
+// it belongs to the reading with the highest index, and items of the other
+// texts never take it.
+IconTargets MatchSavedPositions(const std::vector<StoredIconPosition>& stored,
+                                const std::vector<std::wstring>& currentTexts);
 
 }  // namespace orbilux

@@ -1,7 +1,9 @@
 #include "desktop/layout_store.h"
 
 #include <algorithm>
+#include <unordered_map>
 
+#include "desktop/icon_moves.h"
 #include "desktop/layout_header.h"
 #include "desktop/layout_id.h"
 #include "desktop/layout_matching.h"
@@ -45,7 +47,8 @@ bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopIte
 
 std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     DesktopOpenResult result = DesktopOpenResult::Opened;
-    std::unique_ptr<DesktopSession> session = OpenDesktopOrTellUser(ports_.desktop, ports_.notifier, result);
+    std::unique_ptr<DesktopSession> session =
+        OpenDesktopOrTellUser(ports_.desktop, ports_.notifier, DesktopUse::ItemsAndPositions, result);
     if (session)
         status = LayoutStatus::Done;
     else
@@ -84,13 +87,22 @@ LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring
     }
 
     if (iconKey) {
+        // A name is the index followed by the text, with nothing between:
+        // item 1 "1Password" and item 11 "Password" both write "11Password",
+        // and the later write is the one kept. Such icons are counted, and
+        // only the values the key ends up holding count as saved.
+        std::unordered_map<std::wstring, int32_t> writers;
         for (int32_t i = 0; i < count; ++i) {
             const DesktopItem& item = items[static_cast<std::size_t>(i)];
-            if (iconKey->writeBinary(IconValueName(i, item.text), IconValueData(item.x, item.y)))
-                ++outcome.icons;
+            const std::wstring name = IconValueName(i, item.text);
+            if (iconKey->writeBinary(name, IconValueData(item.x, item.y)))
+                ++writers[name];
             else
                 outcome.status = LayoutStatus::RegistryFailed;
         }
+        outcome.icons = static_cast<int32_t>(writers.size());
+        for (const auto& entry : writers)
+            if (entry.second > 1) outcome.iconsSharingAName += entry.second;
     }
     return outcome;
 }
@@ -163,25 +175,9 @@ LayoutOutcome LayoutStore::RestoreLayout(const std::wstring& id) {
     if (!ReadAllItems(*session, count, items)) return {LayoutStatus::DesktopChanged, 0, count};
     std::vector<std::wstring> texts;
     for (DesktopItem& item : items) texts.push_back(std::move(item.text));
-    const std::vector<IconPlacement> placements = MatchSavedPositions(stored, texts);
-
-    // With auto-arrange on the list view would put every moved icon back in
-    // its grid, so it is off while the positions are set.
-    const uint32_t style = session->style();
-    if (style & AutoArrangeStyle) session->setStyle(style & ~AutoArrangeStyle);
-    try {
-        for (const IconPlacement& p : placements) session->setItemPosition(p.index, p.x, p.y);
-    } catch (...) {
-        // Leave the user's auto-arrange setting as it was even so; the
-        // original error is the one worth reporting.
-        try {
-            session->setStyle(style);
-        } catch (...) {
-        }
-        throw;
-    }
-    session->setStyle(style);
-    return {LayoutStatus::Done, static_cast<int32_t>(placements.size()), count};
+    const IconTargets targets = MatchSavedPositions(stored, texts);
+    MoveIcons(*session, targets, AutoArrangeBack::AtTheEnd);
+    return {LayoutStatus::Done, static_cast<int32_t>(targets.size()), count};
 }
 
 LayoutOutcome LayoutStore::DeleteLayout(const std::wstring& id) {

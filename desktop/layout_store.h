@@ -48,11 +48,17 @@ const char* LayoutStatusText(LayoutStatus status);
 
 struct LayoutOutcome {
     LayoutStatus status = LayoutStatus::Done;
-    // SaveLayout: the icon values written. RestoreLayout: the icons moved.
+    // SaveLayout: the icon values the icon key holds. RestoreLayout: the
+    // icons moved.
     int32_t icons = 0;
     // The number of desktop items the operation found (0 when it didn't get
     // as far as the desktop).
     int32_t desktopItems = 0;
+    // SaveLayout: the icons whose value name another icon wrote too (index
+    // and text run together: item 1 "1Password" and item 11 "Password" are
+    // both "11Password"). Of each such group only the last icon keeps a
+    // saved position.
+    int32_t iconsSharingAName = 0;
 };
 
 struct LayoutStorePorts {
@@ -83,6 +89,7 @@ public:
     // so a failed save leaves the layout stored under that id untouched.
     // Status RegistryFailed when the icon key couldn't be created or the
     // header or an icon value couldn't be written (the rest is still written).
+    // Icons whose value names collide are counted in iconsSharingAName.
     LayoutOutcome SaveLayout(const std::wstring& id, const std::wstring& description);
 
     // The header key's value names in the registry's enumeration order;
@@ -108,8 +115,9 @@ public:
 
     // Puts every desktop item whose saved position can be found (by name,
     // see layout_matching.h) back there; other items keep their places.
-    // Auto-arrange is switched off before the first move and the style
-    // written back once after the last (also when a move throws).
+    // The moves go through MoveIcons, with auto-arrange off until the last
+    // move and painting off for all of them (both put back when a move
+    // throws, too).
     LayoutOutcome RestoreLayout(const std::wstring& id);
 
     // Removes the header and the icon key. Done when anything was removed.

@@ -1,5 +1,7 @@
 #include "engine/placement.h"
 
+#include <string>
+
 #include "engine/engine_errors.h"
 
 namespace orbilux {
@@ -84,7 +86,7 @@ IconTargets PlaceOnPoints(IndexList& numbers, const std::vector<ShapePoint>& poi
 }
 
 PathStep ComputePathStep(std::size_t pointCount, int32_t iconsPerPath) {
-    if (iconsPerPath == 0) throw DivisionByZeroError("floating-point division by zero (icons per path is 0)");
+    if (iconsPerPath == 0) throw DivisionByZeroError("the gap is 0 icons per path");
     const ExtendedPrecisionScope precision;
     // Computed in extended precision, then held as a double, as the step and
     // the tail are both derived from the stored value.
@@ -106,7 +108,10 @@ void DistributeOnPaths(const IndexList& numbers, const std::vector<ShapePath>& p
         if (path.empty()) continue;  // an empty path computes nothing
         const int64_t length = static_cast<int64_t>(path.size());
         const PathStep step = ComputePathStep(path.size(), iconsPerPath);
-        if (step.k == 0) throw DivisionByZeroError("division by zero (path step rounds to 0)");
+        if (step.k == 0)
+            throw DivisionByZeroError("the gap of " + std::to_string(iconsPerPath) +
+                                      " icons per path is larger than a path of " + std::to_string(path.size()) +
+                                      " points can take (the step between icons rounds to 0)");
 
         // Only positions n with n mod k = 0 can take an icon, so walk the
         // multiples of |k| directly: the remainder has the dividend's sign,
@@ -151,11 +156,17 @@ struct SuggestionTerms {
     int64_t overflowCap;  // d: overflow points + 1, or 0 when absent
 };
 
+// The terms of both formulas; throws DivisionByZeroError, saying why, for
+// the shapes they would divide by zero for (the quotient divides by P - c,
+// the remainder by P).
 SuggestionTerms TermsOf(const LoadedShape& shape) {
     SuggestionTerms terms;
     terms.paths = static_cast<int64_t>(shape.Paths.size());
     terms.twoExtras = shape.ExtraPoints.size() == 2 ? 1 : 0;
     terms.overflowCap = shape.OverflowPoints ? static_cast<int64_t>(shape.OverflowPoints->size()) + 1 : 0;
+    if (terms.paths == 0) throw DivisionByZeroError("the shape has no path, so no gap can be worked out for it");
+    if (terms.paths == terms.twoExtras)
+        throw DivisionByZeroError("the shape has one path and two extra points, so no gap can be worked out for it");
     return terms;
 }
 

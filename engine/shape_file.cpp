@@ -135,17 +135,33 @@ private:
     int fd_ = -1;
 };
 
+[[noreturn]] void ThrowRefused(const std::filesystem::path& path, const std::string& reason) {
+    const std::string name = path.u8string();
+    throw ShapeFileError(name, 0, "cannot read shape file \"" + name + "\": " + reason);
+}
+
 }  // namespace
 
 LoadedShape LoadShapeFile(const std::filesystem::path& fileName) {
+    // Only a regular file is read: opening a pipe would wait for a writer,
+    // and a device can be endless.
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(fileName, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        ThrowRefused(fileName, "it is not a regular file");
+    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
+    if (!ec && size > MaxShapeFileBytes) ThrowRefused(fileName, "it is larger than 64 MiB");
     ReadOnlyFile file(fileName);
     ShapeBuilder builder;
     // Records may straddle chunk boundaries: carry the partial record over.
     std::array<unsigned char, 64 * 1024> buffer;
     std::size_t pending = 0;
+    std::uintmax_t total = 0;
     for (;;) {
         const std::size_t n = file.read(buffer.data() + pending, buffer.size() - pending);
         if (n == 0) break;
+        total += n;
+        if (total > MaxShapeFileBytes) ThrowRefused(fileName, "it is larger than 64 MiB");  // it grew meanwhile
         const std::size_t available = pending + n;
         const std::size_t whole = available - available % ShapeRecordSize;
         builder.addBytes(buffer.data(), whole);

@@ -16,6 +16,9 @@ constexpr int32_t MarkExtra = -2;
 constexpr int32_t MarkFixed = -3;
 constexpr int32_t MarkOverflow = -4;
 constexpr std::size_t ShapeRecordSize = 8;
+// Far beyond any drawing (the bundled shapes are a few kilobytes); a larger
+// file is refused rather than read into memory.
+constexpr std::uintmax_t MaxShapeFileBytes = std::uintmax_t(64) << 20;
 
 // Builds a LoadedShape from records handed in one at a time, in file order.
 // Content is never an error: unknown markers are skipped, marker y values are
@@ -36,7 +39,8 @@ private:
 };
 
 // Reads a shape file from start to end. Throws ShapeFileError (with the OS
-// error code) when the file cannot be opened or a read fails.
+// error code) when the file cannot be opened or a read fails, and (with code
+// 0) for anything but a regular file and for files over MaxShapeFileBytes.
 LoadedShape LoadShapeFile(const std::filesystem::path& fileName);
 
 // The same decoding for bytes already in memory (tests, fuzzing, tools).

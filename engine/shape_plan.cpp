@@ -1,5 +1,7 @@
 #include "engine/shape_plan.h"
 
+#include <vector>
+
 #include "engine/engine_errors.h"
 #include "engine/shape_engine.h"
 
@@ -12,12 +14,18 @@ namespace {
 class RecordingPort : public DesktopPort {
 public:
     RecordingPort(DesktopPort* inner, int32_t itemCount) : inner_(inner), itemCount_(itemCount) {}
-    int32_t DesktopItemCount() override { return inner_ ? inner_->DesktopItemCount() : itemCount_; }
+    int32_t DesktopItemCount() override {
+        const int32_t count = inner_ ? inner_->DesktopItemCount() : itemCount_;
+        if (!firstCount) firstCount = count;
+        return count;
+    }
     void ApplyIconTargets(const IconTargets& targets) override {
         if (inner_) inner_->ApplyIconTargets(targets);
         applied.insert(applied.end(), targets.begin(), targets.end());
     }
     IconTargets applied;
+    // The count the placement's item list was made from.
+    std::optional<int32_t> firstCount;
 
 private:
     DesktopPort* inner_;  // nullptr: a desktop of itemCount_ items that moves nothing
@@ -40,11 +48,24 @@ ShapePlan Plan(RecordingPort& desktop, const std::filesystem::path& file, const 
     plan.originX = engine.OriginX();
     plan.originY = engine.OriginY();
     plan.applied = std::move(desktop.applied);
+    plan.itemCount = desktop.firstCount.value_or(0);
     plan.shape = *engine.loadedShape();
     return plan;
 }
 
 }  // namespace
+
+int32_t IconsWithoutPlace(const ShapePlan& plan) {
+    if (plan.itemCount <= 0) return 0;
+    std::vector<bool> placed(static_cast<std::size_t>(plan.itemCount), false);
+    int32_t left = plan.itemCount;
+    for (const IconTarget& target : plan.applied) {
+        if (target.index < 0 || target.index >= plan.itemCount) continue;
+        if (!placed[static_cast<std::size_t>(target.index)]) --left;
+        placed[static_cast<std::size_t>(target.index)] = true;
+    }
+    return left;
+}
 
 ShapePlan PlanShape(DesktopPort& desktop, const std::filesystem::path& file, const ShapeFrame& frame,
                     int32_t iconsPerPath) {

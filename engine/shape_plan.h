@@ -21,8 +21,13 @@ struct ShapePlan {
     int32_t originX = 0;
     int32_t originY = 0;
     IconTargets applied;  // fixed, then path, then overflow targets
+    int32_t itemCount = 0;  // the desktop's item count the placement was made for
     LoadedShape shape;
 };
+
+// The items 0 .. itemCount - 1 that no applied target names: those a shape
+// that doesn't fit leaves where they were.
+int32_t IconsWithoutPlace(const ShapePlan& plan);
 
 // Loads the file onto `desktop`. Throws the engine's errors when the load or
 // the placement fails, and whatever the desktop throws.

@@ -1,10 +1,6 @@
-// The desktop bridge: the only code that talks to the shell's desktop list
-// view. Every operation finds the list view afresh and works with the handle
-// found at that moment.
-//
-// When no list view exists the user is told to restart Windows and the
-// program is asked to quit; the request takes effect later, so the caller's
-// code runs on.
+// The desktop bridge's building blocks: the messages to the shell's desktop
+// list view, and the item queries through the remote block. The sessions of
+// win32_desktop.h put them together; nothing else talks to the list view.
 #pragma once
 
 #include <windows.h>
@@ -14,11 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "desktop/desktop_messages.h"
 #include "desktop/desktop_session.h"
 #include "desktop/win32/remote_buffer.h"
-#include "engine/shape_types.h"
-#include "platform/user_notifier.h"
 
 namespace orbilux::win32 {
 
@@ -31,10 +24,6 @@ constexpr std::size_t ItemTextOffset = sizeof(LVITEMW);
 constexpr int ItemTextCapacity = 255;
 static_assert(ItemTextOffset + ItemTextCapacity * sizeof(wchar_t) <= RemoteBufferSize, "block too small");
 
-// The number of desktop items; 0 (after telling the user) when there is no
-// desktop list view, or when its process id is 0.
-int32_t DesktopItemCount(UserNotifier& notifier);
-
 // Writes the item record the text queries use into the block: all zero but
 // the text pointer (the text area) and its capacity. Written once for a
 // whole run of queries; the list view doesn't change it.
@@ -46,11 +35,16 @@ DesktopItem QueryDesktopItem(HWND listView, RemoteBuffer& buffer, int32_t index)
 // Sends one position message; x and y travel as their low 16 bits.
 void SetItemPosition(HWND listView, int32_t index, int32_t x, int32_t y);
 
-// Moves every item named in the list to its target, in list order.
-void ApplyIconTargets(UserNotifier& notifier, const IconTargets& targets);
+// What a message does when the shell is known not to be answering (it has
+// not looked at its messages for a few seconds).
+enum class IfHung {
+    GiveUp,  // fail at once, without leaving the message behind
+    Wait,    // leave the message queued and wait as for any other
+};
 
 // Sends a message to the list view and returns its result. Fails with a
-// Win32Error instead of hanging when the shell stops responding.
-LRESULT SendToListView(HWND listView, UINT message, WPARAM wParam, LPARAM lParam);
+// Win32Error instead of hanging when the shell doesn't answer within 10 s;
+// a message that timed out is still handled whenever the shell gets to it.
+LRESULT SendToListView(HWND listView, UINT message, WPARAM wParam, LPARAM lParam, IfHung ifHung = IfHung::GiveUp);
 
 }  // namespace orbilux::win32

@@ -1,27 +1,22 @@
-// The desktop ports on the real shell: the engine's DesktopPort (count and
-// apply targets) and the layout store's DesktopAccess (sessions that read
-// items and set positions).
+// The desktop port on the real shell: sessions on the shell's desktop list
+// view for the layout store and the engine's ShellDesktopPort, and the
+// painting switch every start of a desktop-using program calls first.
 #pragma once
 
 #include "desktop/desktop_session.h"
-#include "engine/desktop_port.h"
-#include "platform/user_notifier.h"
 
 namespace orbilux::win32 {
 
-class Win32DesktopPort : public DesktopPort {
-public:
-    explicit Win32DesktopPort(UserNotifier& notifier) : notifier_(notifier) {}
-    int32_t DesktopItemCount() override;
-    void ApplyIconTargets(const IconTargets& targets) override;
-
-private:
-    UserNotifier& notifier_;
-};
-
 class Win32DesktopAccess : public DesktopAccess {
 public:
-    std::unique_ptr<DesktopSession> open(DesktopOpenResult& result) override;
+    std::unique_ptr<DesktopSession> open(DesktopOpenResult& result, DesktopUse use) override;
 };
+
+// Switches the desktop list view's painting on and has it painted anew. A
+// program killed while its moves had painting off leaves the desktop
+// unpainted until someone does this; Orbilux.exe and orbiluxctl's desktop
+// commands do it once before anything else. Harmless when painting is on;
+// does nothing when there is no desktop list view, and never throws.
+void SwitchDesktopPaintingOn();
 
 }  // namespace orbilux::win32

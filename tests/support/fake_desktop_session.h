@@ -1,8 +1,10 @@
-// An in-memory shell desktop for the layout store's tests: items with texts
-// and positions, the list view's style, and switches for the ways the real
-// shell fails (no list view, no process, a query that throws because the
-// shell went away, a list view that is gone after some queries). Every
-// position and style write is recorded with the style in force at the time.
+// An in-memory shell desktop for the tests of the desktop path and the
+// layout store: items with texts and positions, the list view's auto-arrange
+// and painting switches, and switches for the ways the real shell fails (no
+// list view, no process, a query or a move that throws because the shell
+// went away, a list view that is gone after some queries). Every move is
+// recorded with the switches in force at the time, and every change of a
+// switch in order.
 #pragma once
 
 #include <memory>
@@ -28,10 +30,11 @@ public:
         int32_t index;
         int32_t x;
         int32_t y;
-        uint32_t styleThen;  // the list view's style when the position was set
+        bool autoArrangeThen;  // the list view's switches when the position was set
+        bool paintingThen;
     };
 
-    std::unique_ptr<DesktopSession> open(DesktopOpenResult& result) override;
+    std::unique_ptr<DesktopSession> open(DesktopOpenResult& result, DesktopUse use) override;
 
     void add(const std::wstring& text, int32_t x, int32_t y) { items.push_back(DesktopItem{text, x, y}); }
     std::vector<std::wstring> texts() const {
@@ -42,7 +45,8 @@ public:
 
     // State.
     std::vector<DesktopItem> items;
-    uint32_t style = 0;
+    bool autoArrange = false;
+    bool painting = true;
 
     // Failure switches.
     DesktopOpenResult openResult = DesktopOpenResult::Opened;  // anything else: open gives nullptr
@@ -54,8 +58,11 @@ public:
     int opened = 0;
     int closed = 0;
     int queries = 0;
+    std::vector<DesktopUse> uses;  // what each session was opened for
     std::vector<PositionCall> positionCalls;
-    std::vector<uint32_t> styleWrites;
+    // "auto-arrange on|off", "painting on|off", "repaint" and, for moves,
+    // "move <index>", in order.
+    std::vector<std::string> events;
 };
 
 class FakeShellSession : public DesktopSession {
@@ -73,17 +80,23 @@ public:
     void setItemPosition(int32_t index, int32_t x, int32_t y) override {
         if (int32_t(desktop_.positionCalls.size()) == desktop_.throwOnPositionCall)
             throw FakeShellError("the shell's process went away");
-        desktop_.positionCalls.push_back({index, x, y, desktop_.style});
+        desktop_.positionCalls.push_back({index, x, y, desktop_.autoArrange, desktop_.painting});
+        desktop_.events.push_back("move " + std::to_string(index));
         if (index >= 0 && std::size_t(index) < desktop_.items.size()) {
             desktop_.items[std::size_t(index)].x = x;
             desktop_.items[std::size_t(index)].y = y;
         }
     }
-    uint32_t style() override { return desktop_.style; }
-    void setStyle(uint32_t style) override {
-        desktop_.style = style;
-        desktop_.styleWrites.push_back(style);
+    bool autoArrange() override { return desktop_.autoArrange; }
+    void setAutoArrange(bool on) override {
+        desktop_.autoArrange = on;
+        desktop_.events.push_back(on ? "auto-arrange on" : "auto-arrange off");
     }
+    void setPainting(bool on) override {
+        desktop_.painting = on;
+        desktop_.events.push_back(on ? "painting on" : "painting off");
+    }
+    void repaint() override { desktop_.events.push_back("repaint"); }
     bool stillThere() override {
         return desktop_.goneAfterQueries < 0 || desktop_.queries < desktop_.goneAfterQueries;
     }
@@ -92,10 +105,11 @@ private:
     FakeShellDesktop& desktop_;
 };
 
-inline std::unique_ptr<DesktopSession> FakeShellDesktop::open(DesktopOpenResult& result) {
+inline std::unique_ptr<DesktopSession> FakeShellDesktop::open(DesktopOpenResult& result, DesktopUse use) {
     result = openResult;
     if (openResult != DesktopOpenResult::Opened) return nullptr;
     ++opened;
+    uses.push_back(use);
     return std::make_unique<FakeShellSession>(*this);
 }
 

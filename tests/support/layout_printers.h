@@ -21,8 +21,8 @@ inline void PrintTo(const LayoutInfo& info, std::ostream* os) {
         << info.iconCount << " icons}";
 }
 
-inline void PrintTo(const IconPlacement& p, std::ostream* os) {
-    *os << "{item " << p.index << " at " << p.x << "," << p.y << "}";
+inline void PrintTo(const IconTarget& t, std::ostream* os) {
+    *os << "{item " << t.index << " at " << t.x << "," << t.y << "}";
 }
 
 }  // namespace orbilux

@@ -175,9 +175,9 @@ private:
 class LoggingShellDesktop : public FakeShellDesktop {
 public:
     explicit LoggingShellDesktop(EventLog& log) : log_(log) {}
-    std::unique_ptr<DesktopSession> open(DesktopOpenResult& result) override {
+    std::unique_ptr<DesktopSession> open(DesktopOpenResult& result, DesktopUse use) override {
         log_.push_back("desktop session");
-        return FakeShellDesktop::open(result);
+        return FakeShellDesktop::open(result, use);
     }
 
 private:

@@ -12,7 +12,7 @@
 #include "desktop/win32/list_view_finder.h"
 #include "desktop/win32/win32_desktop.h"
 #include "platform/win32/win32_error.h"
-#include "tests/support/recording_notifier.h"
+#include "tests/support/real_desktop.h"
 #include "tests/wine/wine_test_support.h"
 #include "tools/standin-desktop/standin_client.h"
 
@@ -44,10 +44,10 @@ std::vector<std::string> PositionEvents(const Report& report) {
 TEST(DesktopBridgeWine, CountsTheItems) {
     for (const int count : {0, 1, 37}) {
         auto desktop = StartStandIn(Icons(count));
-        test::RecordingNotifier notifier;
-        EXPECT_EQ(win32::DesktopItemCount(notifier), count);
-        EXPECT_TRUE(notifier.messages.empty());
-        EXPECT_EQ(notifier.quitRequests, 0);
+        test::RealDesktop real;
+        EXPECT_EQ(real.port.DesktopItemCount(), count);
+        EXPECT_TRUE(real.notifier.messages.empty());
+        EXPECT_EQ(real.notifier.quitRequests, 0);
     }
 }
 
@@ -62,7 +62,7 @@ TEST(DesktopBridgeWine, ReadsTextAndPositionOfEveryItem) {
 
     win32::Win32DesktopAccess access;
     DesktopOpenResult result = DesktopOpenResult::NoListView;
-    auto session = access.open(result);
+    auto session = access.open(result, DesktopUse::ItemsAndPositions);
     ASSERT_EQ(result, DesktopOpenResult::Opened);
     ASSERT_EQ(session->itemCount(), 8);
     const std::wstring expected[] = {options.names[0], options.names[1], options.names[2], longName.substr(0, 254),
@@ -82,9 +82,8 @@ TEST(DesktopBridgeWine, ReadsTextAndPositionOfEveryItem) {
 TEST(DesktopBridgeWine, ApplyingTargetsMovesExactlyThoseItems) {
     auto desktop = StartStandIn(Icons(20));
     const Report before = desktop->report();
-    test::RecordingNotifier notifier;
     const IconTargets targets = {{400, 300, 3}, {520, 310, 7}, {640, 320, 11}};
-    win32::ApplyIconTargets(notifier, targets);
+    test::RealDesktop().port.ApplyIconTargets(targets);
     const Report after = desktop->report();
 
     ASSERT_EQ(after.items.size(), 20u);
@@ -107,12 +106,23 @@ struct StyleCase {
     const char* name;
     bool autoArrange;
     std::size_t targets;
-    std::vector<std::string> sequence;  // with A = style with auto-arrange, B = without
+    // "clear" and "restore" for style changes that switch auto-arrange off
+    // and on, "redraw 0|1" for the painting switches, "setpos ..." moves.
+    std::vector<std::string> sequence;
 };
+
+// The auto-arrange part of the stand-in's "style <old> <new>" events.
+std::string AutoArrangeStep(const std::string& event) {
+    if (event.rfind("style ", 0) != 0) return event;
+    const std::size_t space = event.find(' ', 6);
+    const bool before = (std::stoul(event.substr(6, space - 6), nullptr, 16) & LVS_AUTOARRANGE) != 0;
+    const bool after = (std::stoul(event.substr(space + 1), nullptr, 16) & LVS_AUTOARRANGE) != 0;
+    return before == after ? "style unchanged" : after ? "restore" : "clear";
+}
 
 class DesktopBridgeWine_Style : public ::testing::TestWithParam<StyleCase> {};
 
-TEST_P(DesktopBridgeWine_Style, AutoArrangeIsClearedFirstAndWrittenBackAfterEveryItem) {
+TEST_P(DesktopBridgeWine_Style, MovesWithPaintingOffAndAutoArrangeOffForTheFirstItem) {
     const StyleCase& c = GetParam();
     auto desktop = StartStandIn(Icons(6, c.autoArrange));
     const uint32_t styleBefore = desktop->report().style;
@@ -120,60 +130,75 @@ TEST_P(DesktopBridgeWine_Style, AutoArrangeIsClearedFirstAndWrittenBackAfterEver
 
     IconTargets targets;
     for (std::size_t i = 0; i < c.targets; ++i) targets.push_back({int(100 + 90 * i), 200, int(i)});
-    test::RecordingNotifier notifier;
-    win32::ApplyIconTargets(notifier, targets);
+    test::RealDesktop().port.ApplyIconTargets(targets);
     const Report after = desktop->report();
 
-    char with[16], without[16];
-    std::snprintf(with, sizeof with, "%lx", static_cast<unsigned long>(styleBefore));
-    std::snprintf(without, sizeof without, "%lx", static_cast<unsigned long>(styleBefore & ~LVS_AUTOARRANGE));
-    std::vector<std::string> expected;
-    for (const std::string& step : c.sequence) {
-        if (step == "clear") expected.push_back(std::string("style ") + with + " " + without);
-        else if (step == "restore") expected.push_back(std::string("style ") + without + " " + with);
-        else expected.push_back(step);
-    }
-    EXPECT_EQ(after.events, expected);
-    EXPECT_EQ(after.style, styleBefore);  // the list view ends with its starting style
+    std::vector<std::string> steps;
+    for (const std::string& event : after.events) steps.push_back(AutoArrangeStep(event));
+    EXPECT_EQ(steps, c.sequence);
+    EXPECT_EQ(after.style & LVS_AUTOARRANGE, styleBefore & LVS_AUTOARRANGE);  // as the user had it
+    EXPECT_TRUE(after.painting);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DesktopBridgeWine_Style,
-    ::testing::Values(
-        // Off before the first item, on again after it: later items are placed
-        // while auto-arrange is on.
-        StyleCase{"AutoArrangeOn", true, 3,
-                  {"clear", "setpos 0 100 200", "restore", "setpos 1 190 200", "setpos 2 280 200"}},
-        StyleCase{"AutoArrangeOff", false, 3, {"setpos 0 100 200", "setpos 1 190 200", "setpos 2 280 200"}},
-        StyleCase{"EmptyListAutoArrangeOn", true, 0, {"clear", "restore"}},
-        StyleCase{"EmptyListAutoArrangeOff", false, 0, {}}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, DesktopBridgeWine_Style,
+                         ::testing::Values(
+                             // Off before the first item, on again after it: later items are placed
+                             // while auto-arrange is on.
+                             StyleCase{"AutoArrangeOn",
+                                       true,
+                                       3,
+                                       {"redraw 0", "clear", "setpos 0 100 200", "restore", "setpos 1 190 200",
+                                        "setpos 2 280 200", "redraw 1"}},
+                             StyleCase{
+                                 "AutoArrangeOff",
+                                 false,
+                                 3,
+                                 {"redraw 0", "setpos 0 100 200", "setpos 1 190 200", "setpos 2 280 200", "redraw 1"}},
+                             StyleCase{"EmptyListAutoArrangeOn", true, 0, {"clear", "restore"}},
+                             StyleCase{"EmptyListAutoArrangeOff", false, 0, {}}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
-TEST(DesktopBridgeWine, AShellThatHangsMidArrangeGetsItsAutoArrangeBack) {
-    // The first position message (sent while auto-arrange is off) is
-    // answered only after the bridge has given up waiting (10 s): the
-    // arrange fails, and the list view must still end with auto-arrange on,
-    // as the user had it.
+// A shell that hangs for a while: its first position message (sent while
+// auto-arrange is off) is answered only after `stallMs`, long after the
+// bridge gave up waiting for it (10 s).
+LaunchOptions HangingAtTheFirstMove(int stallMs) {
     LaunchOptions options = Icons(6, /*autoArrange=*/true);
     options.stallAtPosition = 1;
-    options.stallMs = 11500;
-    auto desktop = StartStandIn(options);
+    options.stallMs = stallMs;
+    return options;
+}
+
+TEST(DesktopBridgeWine, AShellThatHangsMidArrangeGetsItsAutoArrangeBack) {
+    // It answers again soon after the bridge gave up, and must still end
+    // with auto-arrange and painting on, as the user had them.
+    auto desktop = StartStandIn(HangingAtTheFirstMove(11500));
     const uint32_t styleBefore = desktop->report().style;
     ASSERT_NE(styleBefore & LVS_AUTOARRANGE, 0u);
 
-    test::RecordingNotifier notifier;
-    EXPECT_THROW(win32::ApplyIconTargets(notifier, {{100, 200, 0}, {190, 200, 1}, {280, 200, 2}}),
+    EXPECT_THROW(test::RealDesktop().port.ApplyIconTargets({{100, 200, 0}, {190, 200, 1}, {280, 200, 2}}),
                  win32::Win32Error);
     const Report after = desktop->report();
-    EXPECT_EQ(after.style, styleBefore);
+    EXPECT_NE(after.style & LVS_AUTOARRANGE, 0u);
+    EXPECT_TRUE(after.painting);
     EXPECT_EQ(PositionEvents(after), (std::vector<std::string>{"setpos 0 100 200"}));
+}
+
+TEST(DesktopBridgeWine, AShellThatStopsAnsweringDoesNotHoldTheArrange) {
+    // Putting auto-arrange back is a style write, which would wait for the
+    // hung shell for as long as it hangs: the arrange must give up while
+    // the shell still isn't answering.
+    auto desktop = StartStandIn(HangingAtTheFirstMove(60000));
+    const HWND listView = win32::FindDesktopListView();
+    EXPECT_THROW(test::RealDesktop().port.ApplyIconTargets({{100, 200, 0}, {190, 200, 1}}), win32::Win32Error);
+    DWORD_PTR ignored = 0;
+    EXPECT_EQ(SendMessageTimeoutW(listView, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored), 0)
+        << "the arrange waited until the shell answered again";
 }
 
 TEST(DesktopBridgeWine, AnIndexOnePastTheLastItemHasNoEffect) {
     auto desktop = StartStandIn(Icons(5));
     const Report before = desktop->report();
-    test::RecordingNotifier notifier;
-    win32::ApplyIconTargets(notifier, {{700, 500, 5}});
+    test::RealDesktop().port.ApplyIconTargets({{700, 500, 5}});
     const Report after = desktop->report();
     EXPECT_EQ(PositionEvents(after), (std::vector<std::string>{"setpos 5 700 500"}));
     for (std::size_t i = 0; i < 5; ++i) {
@@ -195,8 +220,7 @@ TEST(DesktopBridgeWine, CoordinatesTravelAsTheirLowSixteenBits) {
     auto desktop = StartStandIn(Icons(5));
     IconTargets targets;
     for (int i = 0; i < 5; ++i) targets.push_back({cases[i].x, cases[i].y, i});
-    test::RecordingNotifier notifier;
-    win32::ApplyIconTargets(notifier, targets);
+    test::RealDesktop().port.ApplyIconTargets(targets);
     const Report after = desktop->report();
     std::vector<std::string> expected;
     for (int i = 0; i < 5; ++i)
@@ -213,20 +237,22 @@ TEST(DesktopBridgeWine, CoordinatesTravelAsTheirLowSixteenBits) {
 // Without a desktop list view the user is told to restart Windows and a
 // quit is requested; nothing is moved.
 void ExpectNoDesktopHandling() {
-    test::RecordingNotifier countNotifier;
-    EXPECT_EQ(win32::DesktopItemCount(countNotifier), 0);
-    EXPECT_EQ(countNotifier.messages, (std::vector<std::wstring>{L"Cannot handle desktop items. Please restart windows "
-                                                                 L"in order to make the program working again."}));
-    EXPECT_EQ(countNotifier.quitRequests, 1);
+    test::RealDesktop counting;
+    EXPECT_EQ(counting.port.DesktopItemCount(), 0);
+    EXPECT_EQ(counting.notifier.messages,
+              (std::vector<std::wstring>{L"Cannot handle desktop items. Please restart windows in order to make the "
+                                         L"program working again."}));
+    EXPECT_EQ(counting.notifier.quitRequests, 1);
 
-    test::RecordingNotifier applyNotifier;
-    win32::ApplyIconTargets(applyNotifier, {{10, 10, 0}});
-    EXPECT_EQ(applyNotifier.messages,
+    test::RealDesktop moving;
+    moving.port.ApplyIconTargets({{10, 10, 0}});
+    EXPECT_EQ(moving.notifier.messages,
               (std::vector<std::wstring>{L"Cannot handle desktop items. You have to restart windows in order to make "
                                          L"the program working again."}));
-    EXPECT_EQ(applyNotifier.quitRequests, 1);
+    EXPECT_EQ(moving.notifier.quitRequests, 1);
 
-    const auto run = wine_test::RunProcess(wine_test::Quote(wine_test::BinaryFolder() + L"orbiluxctl.exe") + L" count");
+    const std::wstring ctl = wine_test::Quote(wine_test::BinaryFolder() + L"orbiluxctl.exe");
+    const auto run = wine_test::RunProcess(ctl + L" count");
     EXPECT_NE(run.exitCode, 0u);
     EXPECT_NE(run.err.find("Cannot handle desktop items. Please restart windows"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
@@ -249,13 +275,13 @@ TEST(DesktopBridgeWine, FindsTheDesktopViewUnderAWorkerW) {
     options.workerW = true;
     auto desktop = StartStandIn(options);
     ASSERT_NE(win32::FindDesktopListView(), nullptr);
-    test::RecordingNotifier notifier;
-    EXPECT_EQ(win32::DesktopItemCount(notifier), 12);
-    win32::ApplyIconTargets(notifier, {{333, 222, 4}});
+    test::RealDesktop real;
+    EXPECT_EQ(real.port.DesktopItemCount(), 12);
+    real.port.ApplyIconTargets({{333, 222, 4}});
     const Report after = desktop->report();
     EXPECT_EQ(after.items[4].x, 333);
     EXPECT_EQ(after.items[4].y, 222);
-    EXPECT_TRUE(notifier.messages.empty());
+    EXPECT_TRUE(real.notifier.messages.empty());
 }
 
 TEST(DesktopBridgeWine, ADesktopThatDiesMidQueryIsAnErrorNotACrash) {
@@ -264,7 +290,7 @@ TEST(DesktopBridgeWine, ADesktopThatDiesMidQueryIsAnErrorNotACrash) {
     auto desktop = StartStandIn(options);
     win32::Win32DesktopAccess access;
     DesktopOpenResult result = DesktopOpenResult::NoListView;
-    auto session = access.open(result);
+    auto session = access.open(result, DesktopUse::ItemsAndPositions);
     ASSERT_EQ(result, DesktopOpenResult::Opened);
     for (int i = 0; i < 3; ++i) EXPECT_NO_THROW(session->queryItem(i));
     EXPECT_THROW(session->queryItem(3), win32::Win32Error);

@@ -7,14 +7,15 @@
 
 #include <commctrl.h>
 
+#include "desktop/layout_header.h"
+#include "desktop/layout_matching.h"
 #include "desktop/layout_store.h"
-#include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/layout_ports_win32.h"
 #include "desktop/win32/win32_desktop.h"
 #include "platform/text.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/win32_error.h"
-#include "tests/support/recording_notifier.h"
+#include "tests/support/real_desktop.h"
 #include "tests/wine/wine_test_support.h"
 #include "tools/standin-desktop/standin_client.h"
 
@@ -23,10 +24,12 @@ namespace {
 
 using standin::StandInDesktop;
 
-std::unique_ptr<StandInDesktop> StartStandIn(int icons, int exitAfterTextQueries = 0) {
+std::unique_ptr<StandInDesktop> StartStandIn(int icons, int exitAfterTextQueries = 0,
+                                             std::vector<std::wstring> names = {}) {
     standin::LaunchOptions options;
     options.icons = icons;
     options.exitAfterTextQueries = exitAfterTextQueries;
+    options.names = std::move(names);
     return std::make_unique<StandInDesktop>(wine_test::BinaryFolder(), options);
 }
 
@@ -34,8 +37,7 @@ std::unique_ptr<StandInDesktop> StartStandIn(int icons, int exitAfterTextQueries
 void Scramble(int icons) {
     IconTargets targets;
     for (int i = 0; i < icons; ++i) targets.push_back({15 * i + 3, 9 * i + 5, icons - 1 - i});
-    test::RecordingNotifier notifier;
-    win32::ApplyIconTargets(notifier, targets);
+    test::RealDesktop().port.ApplyIconTargets(targets);
 }
 
 std::vector<std::pair<int, int>> Positions(const standin::Report& report) {
@@ -106,8 +108,7 @@ TEST_F(LayoutDesktopWine, ReplacingRewritesHeaderAndEveryIconValue) {
     EXPECT_EQ(after.size(), 20u);
     EXPECT_NE(after, before);
     // Restoring the replacement gives the scrambled places back.
-    test::RecordingNotifier notifier;
-    win32::ApplyIconTargets(notifier, {{900, 700, 0}, {901, 701, 19}});
+    test::RealDesktop().port.ApplyIconTargets({{900, 700, 0}, {901, 701, 19}});
     ASSERT_EQ(store_.RestoreLayout(L"12345678").status, LayoutStatus::Done);
     EXPECT_EQ(Positions(desktop->report()), scrambled);
 }
@@ -180,7 +181,7 @@ TEST_F(LayoutCommandsWine, SaveListRestoreDeleteAsProcesses) {
     ASSERT_EQ(save.exitCode, 0u) << save.err;
     const std::size_t idStart = save.out.find("\"id\": \"") + 7;
     const std::string id = save.out.substr(idStart, 8);
-    EXPECT_EQ(save.out, "{\"id\": \"" + id + "\", \"icons\": 30}\n");
+    EXPECT_EQ(save.out, "{\"id\": \"" + id + "\", \"icons\": 30, \"iconsSharingAName\": 0}\n");
 
     const auto list = ctl(L"list --json");
     ASSERT_EQ(list.exitCode, 0u) << list.err;
@@ -198,6 +199,59 @@ TEST_F(LayoutCommandsWine, SaveListRestoreDeleteAsProcesses) {
     EXPECT_EQ(removed.exitCode, 0u) << removed.err;
     EXPECT_EQ(ctl(L"list --json").out, "{\"layouts\": []}\n");
     EXPECT_NE(ctl(L"delete " + WideFromUtf8(id)).exitCode, 0u);
+}
+
+TEST_F(LayoutCommandsWine, IconsWhoseStoredNamesCollideAreCountedAndOnlyTheWriterGetsThePosition) {
+    // Item 1 "1Password" and item 11 "Password" are both stored as "11Password".
+    std::vector<std::wstring> names(12, L"");
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = L"Icon " + std::to_wstring(i);
+    names[1] = L"1Password";
+    names[11] = L"Password";
+    auto desktop = StartStandIn(12, 0, names);
+    const auto saved = Positions(desktop->report());
+
+    const auto save = ctl(L"save --id 11 --json");
+    ASSERT_EQ(save.exitCode, 0u) << save.err;
+    EXPECT_EQ(save.out, "{\"id\": \"11\", \"icons\": 11, \"iconsSharingAName\": 2}\n");
+    EXPECT_NE(save.err.find("2 icons share their stored name"), std::string::npos) << save.err;
+
+    Scramble(12);
+    const auto scrambled = Positions(desktop->report());
+    const auto restore = ctl(L"restore 11");
+    ASSERT_EQ(restore.exitCode, 0u) << restore.err;
+    EXPECT_EQ(restore.out, "restored 11: 11 of 12 icons moved\n");
+    const auto after = Positions(desktop->report());
+    for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(after[i], i == 1 ? scrambled[i] : saved[i]) << "item " << i;
+}
+
+TEST_F(LayoutCommandsWine, AnIdLongerThanEightCharactersIsListedRestoredAndDeletedWhole) {
+    // Written by another program: an older layout "12345678" and a newer
+    // one whose name begins with the same eight characters.
+    auto desktop = StartStandIn(3, 0, {L"A", L"B", L"C"});
+    const wchar_t sep = HeaderSeparator;
+    auto header = [&](const std::wstring& date) {
+        return date + sep + L"foreign" + sep + L"1280" + sep + L"1024" + sep + L"3" + sep;
+    };
+    auto headers = registry_.openKey(L"Software\\Orbilux\\Saves", true);
+    ASSERT_TRUE(headers);
+    headers->writeString(L"12345678", header(L"3/7/2023 02:05:09 PM"));
+    headers->writeString(L"123456789", header(L"3/7/2024 02:05:09 PM"));
+    headers.reset();
+    for (const auto& [id, x] : {std::pair<std::wstring, int>{L"12345678", 100}, {L"123456789", 700}}) {
+        auto icons = registry_.openKey(L"Software\\Orbilux\\Icons\\" + id, true);
+        ASSERT_TRUE(icons);
+        for (int i = 0; i < 3; ++i)
+            icons->writeBinary(IconValueName(i, std::wstring(1, wchar_t(L'A' + i))), IconValueData(x, 100 + 90 * i));
+    }
+
+    EXPECT_NE(ctl(L"list").out.find("123456789\t"), std::string::npos);
+    const auto restore = ctl(L"restore newest");
+    ASSERT_EQ(restore.exitCode, 0u) << restore.err;
+    EXPECT_EQ(restore.out, "restored 123456789: 3 of 3 icons moved\n");
+    EXPECT_EQ(Positions(desktop->report()), (std::vector<std::pair<int, int>>{{700, 100}, {700, 190}, {700, 280}}));
+
+    EXPECT_EQ(ctl(L"delete 123456789").exitCode, 0u);
+    EXPECT_EQ(ctl(L"newest").out.substr(0, 9), "12345678\t");
 }
 
 TEST_F(LayoutCommandsWine, KilledShellDuringSaveIsAnErrorNotACrash) {

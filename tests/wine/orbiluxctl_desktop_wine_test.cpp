@@ -97,6 +97,18 @@ TEST(OrbiluxctlDesktopWine, ArrangeOfAMissingFileExitsWithThreeAndMovesNothing) 
     EXPECT_EQ(desktop.report().received.count(LVM_SETITEMPOSITION), 0u);
 }
 
+TEST(OrbiluxctlDesktopWine, DesktopCommandsSwitchADesktopLeftUnpaintedBackOn) {
+    // As a program killed between switching painting off and on leaves it.
+    standin::LaunchOptions options;
+    options.icons = 5;
+    options.paintingOff = true;
+    standin::StandInDesktop desktop(wine_test::BinaryFolder(), options);
+    ASSERT_FALSE(desktop.report().painting);
+    const auto count = wine_test::RunProcess(Ctl() + L" count");
+    EXPECT_EQ(count.exitCode, 0u) << count.err;
+    EXPECT_TRUE(desktop.report().painting);
+}
+
 TEST(OrbiluxctlDesktopWine, IconsListsNamesInUtf8AndCountMatches) {
     standin::LaunchOptions options;
     options.icons = 3;

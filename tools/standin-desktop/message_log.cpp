@@ -24,6 +24,10 @@ void MessageLog::recordStyle(DWORD oldStyle, DWORD newStyle) {
     if (events_.size() < MaxEvents) events_.push_back("event\tstyle\t" + Hex(oldStyle) + "\t" + Hex(newStyle));
 }
 
+void MessageLog::recordRedraw(bool on) {
+    if (events_.size() < MaxEvents) events_.push_back(std::string("event\tredraw\t") + (on ? "1" : "0"));
+}
+
 void MessageLog::reset() {
     received_.clear();
     events_.clear();

@@ -17,6 +17,7 @@ public:
     void countReceived(UINT message) { ++received_[message]; }
     void recordPosition(WPARAM index, int x, int y);
     void recordStyle(DWORD oldStyle, DWORD newStyle);
+    void recordRedraw(bool on);
     void reset();
     // The "received" and "event" lines of the report.
     std::string reportLines() const;

@@ -51,6 +51,7 @@ StandInDesktop::StandInDesktop(const std::wstring& folder, const LaunchOptions& 
     if (options.autoArrange) command += L" --auto-arrange";
     if (options.noChildren) command += L" --no-children";
     if (options.workerW) command += L" --workerw";
+    if (options.paintingOff) command += L" --painting-off";
     if (options.exitAfterTextQueries > 0)
         command += L" --exit-after-text-queries " + std::to_wstring(options.exitAfterTextQueries);
     if (options.taskbarHeight > 0) command += L" --taskbar " + std::to_wstring(options.taskbarHeight);
@@ -137,6 +138,8 @@ Report StandInDesktop::report() {
         const std::vector<std::string> f = SplitTabs(line);
         if (f[0] == "style" && f.size() == 2) {
             report.style = static_cast<uint32_t>(std::stoul(f[1], nullptr, 16));
+        } else if (f[0] == "painting" && f.size() == 2) {
+            report.painting = f[1] == "1";
         } else if (f[0] == "item" && f.size() >= 5) {
             // The text is the rest of the line, tabs included.
             const std::size_t textStart = line.find('\t', line.find('\t', line.find('\t', 5) + 1) + 1) + 1;

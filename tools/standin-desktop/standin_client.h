@@ -21,6 +21,7 @@ struct LaunchOptions {
     bool autoArrange = false;
     bool noChildren = false;
     bool workerW = false;
+    bool paintingOff = false;
     int exitAfterTextQueries = 0;
     int stallAtPosition = 0;  // that position message is answered only after stallMs
     int stallMs = 0;
@@ -36,10 +37,11 @@ struct ReportedItem {
 
 struct Report {
     uint32_t style = 0;
+    bool painting = true;  // whether the list view's painting is switched on
     std::vector<ReportedItem> items;
-    std::map<uint32_t, uint64_t> received;  // list-view message -> times sent from outside
-    std::vector<std::string> events;         // "setpos <i> <x> <y>" and "style <old> <new>", in order
-    std::vector<std::string> trayEvents;     // "add <id> <callback hex> <tip>" and "delete <id>", in order
+    std::map<uint32_t, uint64_t> received;  // list-view message or WM_SETREDRAW -> times sent from outside
+    std::vector<std::string> events;        // "setpos <i> <x> <y>", "style <old> <new>", "redraw <0|1>", in order
+    std::vector<std::string> trayEvents;    // "add <id> <callback hex> <tip>" and "delete <id>", in order
 
     uint64_t receivedTotal() const;
 };

@@ -69,6 +69,7 @@ StandInListView::StandInListView(HWND parent, const StandInOptions& options)
     ListView_SetImageList(hwnd_, CreateIconImages(), LVSIL_NORMAL);
     fill(options);
     SetWindowSubclass(hwnd_, &StandInListView::subclassProc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    if (options.paintingOff) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
 }
 
 StandInListView::~StandInListView() {
@@ -93,6 +94,14 @@ void StandInListView::observe(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_STYLECHANGED && wParam == WPARAM(GWL_STYLE)) {
         const auto* change = reinterpret_cast<const STYLESTRUCT*>(lParam);
         log_.recordStyle(change->styleOld, change->styleNew);
+        return;
+    }
+    if (message == WM_SETREDRAW) {
+        painting_ = wParam != 0;
+        if (InSendMessage()) {
+            log_.countReceived(message);
+            log_.recordRedraw(painting_);
+        }
         return;
     }
     // Only what other threads send counts: the stand-in's own calls (filling
@@ -122,6 +131,7 @@ bool StandInListView::writeReport(const std::wstring& path) const {
     char style[32];
     std::snprintf(style, sizeof style, "style\t%lx\n", static_cast<unsigned long>(GetWindowLongW(hwnd_, GWL_STYLE)));
     report += style;
+    report += painting_ ? "painting\t1\n" : "painting\t0\n";
     const int count = ListView_GetItemCount(hwnd_);
     std::vector<wchar_t> text(1024);
     for (int i = 0; i < count; ++i) {

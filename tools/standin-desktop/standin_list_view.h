@@ -37,6 +37,7 @@ private:
     int stallAtPosition_ = 0;
     int stallMs_ = 0;
     int positions_ = 0;
+    bool painting_ = true;
     // Set while the stand-in itself talks to its list view from inside a
     // command sent by a test, so those calls aren't counted as the bridge's.
     mutable bool internal_ = false;

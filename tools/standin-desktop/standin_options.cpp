@@ -12,6 +12,7 @@ const wchar_t* const StandInUsage =
     L"standin-desktop.exe [--icons N] [--names FILE] [--auto-arrange] [--no-children] [--workerw]\n"
     L"                    [--exit-after-text-queries N] [--stall-at-position N --stall-ms MS]\n"
     L"                    [--ready-event NAME] [--ready-file PATH] [--size WxH] [--taskbar HEIGHT]\n"
+    L"                    [--painting-off]\n"
     L"A window tree like the shell's desktop (Progman > SHELLDLL_DefView > SysListView32) with N\n"
     L"named icons. --names reads one UTF-8 name per line. --taskbar adds a taskbar window that records\n"
     L"the tray icons it is sent. Stays up until closed.";
@@ -62,6 +63,10 @@ std::optional<StandInOptions> ParseStandInOptions(const std::vector<std::wstring
         }
         if (arg == L"--workerw") {
             options.workerW = true;
+            continue;
+        }
+        if (arg == L"--painting-off") {
+            options.paintingOff = true;
             continue;
         }
         if (!hasValue) return fail(L"unknown argument or missing value: " + arg);

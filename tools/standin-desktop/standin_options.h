@@ -13,6 +13,8 @@ struct StandInOptions {
     bool autoArrange = false;
     bool noChildren = false;          // a Progman window with no children at all
     bool workerW = false;             // the desktop view hosted under a top-level WorkerW
+    bool paintingOff = false;         // the list view starts with its painting switched off, as a
+                                      // program killed in the middle of its moves leaves it
     int exitAfterTextQueries = 0;     // > 0: the process dies on that text query (a shell crash)
     int stallAtPosition = 0;          // > 0: that position message is answered only after stallMs
     int stallMs = 0;                  //      (a shell that hangs for a while)

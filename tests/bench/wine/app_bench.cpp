@@ -12,10 +12,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "desktop/win32/win32_desktop.h"
 #include "engine/shape_engine.h"
 #include "platform/win32/module_path.h"
-#include "tests/support/recording_notifier.h"
+#include "tests/support/real_desktop.h"
 #include "tools/gui-driver/gui_driver.h"
 #include "tools/standin-desktop/standin_client.h"
 
@@ -56,9 +55,8 @@ void BenchTicks(const std::wstring& folder) {
         options.icons = icons;
         options.taskbarHeight = 40;
         standin::StandInDesktop desktop(folder, options);
-        test::RecordingNotifier notifier;
-        win32::Win32DesktopPort port(notifier);
-        ShapeEngine engine(port);
+        test::RealDesktop desktopPort;
+        ShapeEngine engine(desktopPort.port);
         int32_t gap = 0;
         const std::wstring shape = folder + L"Shapes\\Spirals\\Archimedean spiral.shp";
         engine.ArrangeShape(shape, 1024, 787, gap, 1280, 929, 0, 0, true, true);

@@ -1,5 +1,8 @@
 // Measurements under Wine (scripts/bench.sh runs this): what the bridge and
 // the layout store cost against a real list view in another process.
+//   - one placement (every icon moved) on 60, 200, 500 and 1,000 icons: time
+//     per placement, against the message floor (the same position messages to
+//     a list view whose icons don't move, so it has nothing to repaint);
 //   - applying 500 targets: wall time, and messages the list view received per icon;
 //   - saving and restoring 1,000 icons: wall time, list-view messages and
 //     registry calls per icon.
@@ -16,10 +19,11 @@
 #include "desktop/layout_store.h"
 #include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/layout_ports_win32.h"
+#include "desktop/win32/list_view_finder.h"
 #include "desktop/win32/win32_desktop.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/registry_win32.h"
-#include "tests/support/recording_notifier.h"
+#include "tests/support/real_desktop.h"
 #include "tests/support/recording_registry.h"
 #include "tools/standin-desktop/standin_client.h"
 
@@ -47,13 +51,13 @@ void BenchApply(bool autoArrange) {
     options.icons = Icons;
     options.autoArrange = autoArrange;
     standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
-    test::RecordingNotifier notifier;
+    test::RealDesktop real;
     std::vector<double> times;
     for (int round = 0; round < 7; ++round) {
         IconTargets targets;
         for (int i = 0; i < Icons; ++i) targets.push_back({(i * 37 + round * 11) % 1200, (i * 53) % 900, i});
         desktop.resetCounters();
-        times.push_back(Milliseconds([&] { win32::ApplyIconTargets(notifier, targets); }));
+        times.push_back(Milliseconds([&] { real.port.ApplyIconTargets(targets); }));
     }
     const standin::Report report = desktop.report();  // the last round's messages
     std::size_t styleChanges = 0;
@@ -64,6 +68,45 @@ void BenchApply(bool autoArrange) {
                 double(styleChanges) / Icons);
 }
 
+// Where every icon stands now, as the list view reports it.
+IconTargets CurrentPlaces(standin::StandInDesktop& desktop) {
+    IconTargets places;
+    for (const standin::ReportedItem& item : desktop.report().items) places.push_back({item.x, item.y, item.index});
+    return places;
+}
+
+void BenchPlacements() {
+    for (const int icons : {60, 200, 500, 1000}) {
+        standin::LaunchOptions options;
+        options.icons = icons;
+        standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
+        test::RealDesktop real;
+        std::vector<double> placements, floors;
+        for (int round = 0; round < 7; ++round) {
+            IconTargets targets;
+            for (int i = 0; i < icons; ++i)
+                targets.push_back({(i * 37 + round * 11) % 1200, (i * 53 + round * 7) % 900, i});
+            placements.push_back(Milliseconds([&] { real.port.ApplyIconTargets(targets); }));
+            // The window program places at most every 80 ms; the list view
+            // paints in between, as it would then.
+            Sleep(100);
+        }
+        const HWND listView = win32::FindDesktopListView();
+        for (int round = 0; round < 7; ++round) {
+            const IconTargets places = CurrentPlaces(desktop);
+            floors.push_back(Milliseconds([&] {
+                for (const IconTarget& place : places) win32::SetItemPosition(listView, place.index, place.x, place.y);
+            }));
+            Sleep(100);
+        }
+        const double placement = Median(placements), floor = Median(floors);
+        std::printf(
+            "placement of %d icons: median %.1f ms (%.2f ms per icon); message floor %.1f ms; %.2f times "
+            "the floor\n",
+            icons, placement, placement / icons, floor, placement / floor);
+    }
+}
+
 void BenchLayouts() {
     constexpr int Icons = 1000;
     standin::LaunchOptions options;
@@ -72,14 +115,13 @@ void BenchLayouts() {
 
     win32::Win32Registry realRegistry;
     test::RecordingRegistry registry(realRegistry);
-    win32::Win32DesktopAccess access;
-    test::RecordingNotifier notifier;
+    test::RealDesktop real;
     win32::Win32Clock clock;
     win32::Win32LocaleSource locale;
     win32::Win32ScreenMetrics screen;
     win32::Win32TickSource ticks;
     const std::wstring root = L"Software\\OrbiluxBench";
-    LayoutStore store(LayoutStorePorts{registry, access, notifier, clock, locale, screen, ticks}, root);
+    LayoutStore store(LayoutStorePorts{registry, real.access, real.notifier, clock, locale, screen, ticks}, root);
 
     std::vector<double> saveTimes, restoreTimes;
     int saveCalls = 0, restoreCalls = 0;
@@ -94,7 +136,7 @@ void BenchLayouts() {
         // Move every icon away first, so the restore really moves them.
         IconTargets away;
         for (int i = 0; i < Icons; ++i) away.push_back({(i * 41 + round) % 1200, (i * 29) % 900, i});
-        win32::ApplyIconTargets(notifier, away);
+        real.port.ApplyIconTargets(away);
         desktop.resetCounters();
         const int beforeRestore = registry.calls();
         restoreTimes.push_back(Milliseconds([&] { store.RestoreLayout(L"00000001"); }));
@@ -112,6 +154,7 @@ void BenchLayouts() {
 
 int main() {
     try {
+        BenchPlacements();
         BenchApply(false);
         BenchApply(true);
         BenchLayouts();

@@ -3,6 +3,12 @@
 #include <fstream>
 #include <sstream>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 #include "cli/command.h"
 #include "engine/shape_file.h"
 #include "tests/support/cli_run.h"
@@ -35,6 +41,38 @@ TEST_F(ImportSvgCommandTest, WritesALoadableShapeAndSaysWhatItHolds) {
     const LoadedShape shape = LoadShapeFile(std::filesystem::u8path(out));
     ASSERT_EQ(shape.Paths.size(), 1u);
     EXPECT_EQ(shape.FixedPoints, (std::vector<ShapePoint>{{250, 250}}));
+}
+
+std::string Contents(const std::string& file) {
+    std::ifstream in(std::filesystem::u8path(file), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST_F(ImportSvgCommandTest, NeverDestroysTheFileItWouldReplace) {
+    const std::string drawing = "<svg viewBox='0 0 10 10'><circle cx='5' cy='5' r='4'/></svg>";
+    const std::string in = svg(drawing);
+    const CliRun itself = run({in, "-o", (dir_.path() / "." / "in.svg").u8string()});
+    EXPECT_EQ(itself.status, ExitUsage);
+    EXPECT_NE(itself.err.find("-o names the drawing itself"), std::string::npos) << itself.err;
+    EXPECT_EQ(Contents(in), drawing);
+
+#ifndef _WIN32
+    // A disk that fills up half-way through the write, as far as this
+    // process can tell: writes beyond 1,000 bytes fail.
+    const std::string out = dir_.write("out.shp", {'o', 'l', 'd'}).u8string();
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const CliRun full = run({in, "-o", out});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(full.status, ExitFailure);
+    EXPECT_EQ(Contents(out), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);  // in.svg and out.shp
+#endif
 }
 
 struct UsageCase {

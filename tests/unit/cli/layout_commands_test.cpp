@@ -34,7 +34,7 @@ protected:
 TEST_F(LayoutCommandsTest, SaveThenListShowsTheHeaderFields) {
     const test::CliRun saved = run({"save", "--id", "00001234", "--description", "Before the heart", "--json"});
     ASSERT_EQ(saved.status, 0) << saved.err;
-    EXPECT_EQ(saved.out, "{\"id\": \"00001234\", \"icons\": 3}\n");
+    EXPECT_EQ(saved.out, "{\"id\": \"00001234\", \"icons\": 3, \"iconsSharingAName\": 0}\n");
     ASSERT_EQ(run({"save", "--id", "00000042"}).status, 0);
 
     const test::CliRun listed = run({"list", "--json"});
@@ -97,12 +97,24 @@ TEST_F(LayoutCommandsTest, BadArgumentsAreUsageErrors) {
     EXPECT_EQ(run({"restore"}).status, 2);
     EXPECT_EQ(run({"describe", "1"}).status, 2);
     EXPECT_EQ(run({"save", "--colour", "x"}).status, 2);
-    // Layouts are listed and named by at most eight characters of their id.
-    const test::CliRun tooLong = run({"save", "--id", "123456789"});
-    EXPECT_EQ(tooLong.status, 2);
-    EXPECT_NE(tooLong.err.find("at most 8 characters"), std::string::npos) << tooLong.err;
+}
+
+TEST_F(LayoutCommandsTest, SaveTakesOnlyALayoutIdForItsId) {
+    for (const char* id : {"newest", "", " ", "a/b", "a\\b", "1234567a", "123456789", "+1234", "-1", "12 34"}) {
+        const test::CliRun refused = run({"save", "--id", id});
+        EXPECT_EQ(refused.status, ExitUsage) << id;
+        EXPECT_NE(refused.err.find("1 to 8 decimal digits"), std::string::npos) << refused.err;
+    }
     EXPECT_TRUE(rig_.store.ListLayoutIds().empty());
-    EXPECT_EQ(run({"save", "--id", "\xF0\x9F\x98\x80" "abcdefg"}).status, 0);  // eight characters, nine UTF-16 units
+    EXPECT_EQ(run({"save", "--id", "7"}).status, 0);
+    EXPECT_EQ(run({"save", "--id", "00000000"}).status, 0);
+    EXPECT_EQ(rig_.store.ListLayoutIds(), (std::vector<std::wstring>{L"7", L"00000000"}));
+}
+
+TEST_F(LayoutCommandsTest, ListShowsControlCharactersAsEscapes) {
+    ASSERT_EQ(run({"save", "--id", "1", "--description", "two\nlines\tand \x1b[2J a clear screen"}).status, 0);
+    EXPECT_NE(run({"list"}).out.find("\ttwo\\nlines\\tand \\x1B[2J a clear screen\n"), std::string::npos);
+    EXPECT_NE(run({"newest"}).out.find("\ttwo\\nlines\\tand \\x1B[2J a clear screen\n"), std::string::npos);
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST_F(PlanCommandTest, SuggestedGapAndShiftsAreReported) {
 TEST_F(PlanCommandTest, MinimumIsNullWhenItDividesByZero) {
     test::ShapeRecipe recipe;
     recipe.fixed = {{1, 2}};  // no paths: only a given gap avoids the suggestion
-    Args args = planArgs(shape(recipe), "3");
+    Args args = planArgs(shape(recipe), "1");
     args.insert(args.end(), {"--gap", "4"});
     const CliRun run = RunCli(args);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -68,24 +68,33 @@ TEST_F(PlanCommandTest, MinimumIsNullWhenItDividesByZero) {
                        "[[0, 239, 152]]}\n");
 }
 
+enum class FileKind { Shape, Missing, Folder, TooLarge };
+
 struct FailureCase {
     const char* name;
     test::ShapeRecipe recipe;
     std::string gap;
-    bool missingFile;
+    FileKind file;
+    const char* message;  // what the user is told on stderr
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PlanCommand_Failure : public PlanCommandTest, public ::testing::WithParamInterface<FailureCase> {};
 
-TEST_P(PlanCommand_Failure, PrintsTheErrorAndExitsWithThree) {
+TEST_P(PlanCommand_Failure, SaysWhyAndExitsWithThree) {
     const auto& c = GetParam();
-    const std::string file = c.missingFile ? dir_.file("missing.shp").u8string() : shape(c.recipe);
+    std::string file = shape(c.recipe);
+    if (c.file == FileKind::Missing) file = dir_.file("missing.shp").u8string();
+    if (c.file == FileKind::Folder) file = dir_.path().u8string();
+    if (c.file == FileKind::TooLarge) std::filesystem::resize_file(std::filesystem::u8path(file), (64u << 20) + 8);
     Args args = planArgs(file, "10");
     args.insert(args.end(), {"--gap", c.gap});
     const CliRun run = RunCli(args);
     EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err, "");
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
 }
 
 test::ShapeRecipe FixedOnly() {
@@ -98,12 +107,24 @@ test::ShapeRecipe ShortPath() {
     recipe.paths = {test::LinePath(3)};
     return recipe;
 }
+test::ShapeRecipe TwelvePoints() {
+    test::ShapeRecipe recipe;
+    recipe.paths = {test::LinePath(12)};
+    return recipe;
+}
 
-INSTANTIATE_TEST_SUITE_P(Cases, PlanCommand_Failure,
-                         ::testing::Values(FailureCase{"MissingFile", {}, "0", true},
-                                           FailureCase{"SuggestionDividesByZero", FixedOnly(), "0", false},
-                                           FailureCase{"StepRoundsToZero", ShortPath(), "6", false}),
-                         [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlanCommand_Failure,
+    ::testing::Values(FailureCase{"MissingFile", {}, "0", FileKind::Missing, "missing.shp"},
+                      FailureCase{"NoPathToSuggestAGapFor", FixedOnly(), "0", FileKind::Shape, "the shape has no path"},
+                      FailureCase{"GapLargerThanThePath", ShortPath(), "6", FileKind::Shape,
+                                  "the gap of 6 icons per path is larger than a path of 3 points can take"},
+                      // One icon on the path, nowhere for the other nine to go.
+                      FailureCase{"ShapeDoesNotFit", TwelvePoints(), "2", FileKind::Shape,
+                                  "the shape does not fit: 10 of 10 icons were left without a place"},
+                      FailureCase{"NotARegularFile", ShortPath(), "0", FileKind::Folder, "it is not a regular file"},
+                      FailureCase{"FileTooLarge", ShortPath(), "0", FileKind::TooLarge, "it is larger than 64 MiB"}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(PlanCommandTest, BadArgumentsPrintUsageAndExitWithTwo) {
     const std::string file = shape(ShortPath());
@@ -112,12 +133,15 @@ TEST_F(PlanCommandTest, BadArgumentsPrintUsageAndExitWithTwo) {
         {"plan", file, "--icons", "10"},
         {"plan", file, "--icons", "ten", "--width", "1", "--height", "1", "--area-width", "1", "--area-height", "1"},
         {"plan", file, "--icons", "-1", "--width", "1", "--height", "1", "--area-width", "1", "--area-height", "1"},
-        {"plan", file, "--icons", "1", "--width", "99999999999", "--height", "1", "--area-width", "1",
-         "--area-height", "1"},
+        {"plan", file, "--icons", "1", "--width", "99999999999", "--height", "1", "--area-width", "1", "--area-height",
+         "1"},
+        {"plan", file, "--icons", "1", "--width", "0", "--height", "1", "--area-width", "1", "--area-height", "1"},
+        {"plan", file, "--icons", "1", "--width", "1", "--height", "-5", "--area-width", "1", "--area-height", "1"},
+        {"preview", file, "--icons", "1", "--width", "0", "-o", dir_.file("x.svg").u8string()},
         {"plan", file, "--icons", "1", "--width", "1", "--height", "1", "--area-width", "1", "--area-height", "1",
          "--colour", "red"},
-        {"plan", file, "extra", "--icons", "1", "--width", "1", "--height", "1", "--area-width", "1",
-         "--area-height", "1"},
+        {"plan", file, "extra", "--icons", "1", "--width", "1", "--height", "1", "--area-width", "1", "--area-height",
+         "1"},
         {"no-such-command"},
     };
     for (const Args& args : bad) {

@@ -81,10 +81,10 @@ TEST(LayoutHeader_Parse, FieldsThatDoNotParseReadAsZero) {
     EXPECT_EQ(info.iconCount, 0);
 }
 
-TEST(LayoutHeader_Parse, CutsTheIdTo8AndTheDescriptionTo250Characters) {
+TEST(LayoutHeader_Parse, KeepsTheWholeIdAndCutsTheDescriptionTo250Characters) {
     const std::wstring longDescription = std::wstring(240, L'a') + std::wstring(20, L'b');
     const LayoutInfo info = ParseHeader(L"1234567890", L"" + Sep + longDescription + Sep, EnglishUs);
-    EXPECT_EQ(info.id, L"12345678");
+    EXPECT_EQ(info.id, L"1234567890");
     EXPECT_EQ(info.description, std::wstring(240, L'a') + std::wstring(10, L'b'));
 }
 
@@ -158,7 +158,7 @@ TEST(LayoutHeader_WithDescription, ReplacesOnlyTheSecondField) {
 
 TEST(LayoutHeader_Unreadable, IsNotLoadedProperlyWithZeros) {
     const LayoutInfo info = UnreadableLayoutInfo(L"123456789");
-    EXPECT_EQ(info.id, L"12345678");
+    EXPECT_EQ(info.id, L"123456789");
     EXPECT_EQ(info.description, L"Not_loaded_properly");
     EXPECT_EQ(info.savedAt, 0.0);
     EXPECT_EQ(info.screenWidth, 0);

@@ -9,7 +9,7 @@
 namespace orbilux {
 namespace {
 
-using Placements = std::vector<IconPlacement>;
+using Placements = IconTargets;  // x, y, index
 using Stored = std::vector<StoredIconPosition>;
 using Texts = std::vector<std::wstring>;
 
@@ -83,59 +83,56 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"Unchanged",
                   {{L"0Notes", 10, 11}, {L"1Bin", 20, 21}, {L"2Mail", 30, 31}},
                   {L"Notes", L"Bin", L"Mail"},
-                  {{0, 10, 11}, {1, 20, 21}, {2, 30, 31}}},
+                  {{10, 11, 0}, {20, 21, 1}, {30, 31, 2}}},
         MatchCase{"IconAddedInFront",
                   {{L"0Notes", 10, 11}, {L"1Bin", 20, 21}},
                   {L"New", L"Notes", L"Bin"},
-                  {{1, 10, 11}, {2, 20, 21}}},
+                  {{10, 11, 1}, {20, 21, 2}}},
         MatchCase{"IconRemoved",
                   {{L"0Notes", 10, 11}, {L"1Bin", 20, 21}, {L"2Mail", 30, 31}},
                   {L"Notes", L"Mail"},
-                  {{0, 10, 11}, {1, 30, 31}}},
+                  {{10, 11, 0}, {30, 31, 1}}},
         MatchCase{"Resorted",
                   {{L"0Notes", 10, 11}, {L"1Bin", 20, 21}, {L"2Mail", 30, 31}},
                   {L"Mail", L"Notes", L"Bin"},
-                  {{0, 30, 31}, {1, 10, 11}, {2, 20, 21}}},
+                  {{30, 31, 0}, {10, 11, 1}, {20, 21, 2}}},
         MatchCase{"DuplicatesPairUpInSavedOrder",
                   {{L"0A", 1, 1}, {L"1B", 2, 2}, {L"2A", 3, 3}, {L"3A", 4, 4}},
                   {L"B", L"A", L"A", L"A"},
-                  {{0, 2, 2}, {1, 1, 1}, {2, 3, 3}, {3, 4, 4}}},
-        MatchCase{"ExactNameWinsOverALowerIndex",
-                  {{L"0A", 1, 1}, {L"1A", 2, 2}},
-                  {L"X", L"A", L"A"},
-                  {{1, 2, 2}, {2, 1, 1}}},
+                  {{2, 2, 0}, {1, 1, 1}, {3, 3, 2}, {4, 4, 3}}},
+        MatchCase{
+            "ExactNameWinsOverALowerIndex", {{L"0A", 1, 1}, {L"1A", 2, 2}}, {L"X", L"A", L"A"}, {{2, 2, 1}, {1, 1, 2}}},
         MatchCase{"ExactNamesAreTakenBeforeAnyFallback",
                   {{L"1A", 2, 2}, {L"2A", 3, 3}},
                   {L"A", L"A"},
-                  {{0, 3, 3}, {1, 2, 2}}},
-        MatchCase{"MoreDuplicatesThanSaved",
-                  {{L"0A", 1, 1}, {L"1A", 2, 2}},
-                  {L"A", L"A", L"A"},
-                  {{0, 1, 1}, {1, 2, 2}}},
+                  {{3, 3, 0}, {2, 2, 1}}},
+        MatchCase{
+            "MoreDuplicatesThanSaved", {{L"0A", 1, 1}, {L"1A", 2, 2}}, {L"A", L"A", L"A"}, {{1, 1, 0}, {2, 2, 1}}},
         MatchCase{"NewIconKeepsItsPlace", {{L"0A", 1, 1}}, {L"Z"}, {}},
         MatchCase{"TextStartingWithDigits",
                   {{L"0Notes", 1, 1}, {L"12024 Report", 2, 2}},
                   {L"2024 Report", L"Notes"},
-                  {{0, 2, 2}, {1, 1, 1}}},
-        MatchCase{"EmptyTexts", {{L"0", 1, 1}, {L"1", 2, 2}}, {L"", L""}, {{0, 1, 1}, {1, 2, 2}}},
+                  {{2, 2, 0}, {1, 1, 1}}},
+        MatchCase{"EmptyTexts", {{L"0", 1, 1}, {L"1", 2, 2}}, {L"", L""}, {{1, 1, 0}, {2, 2, 1}}},
         MatchCase{"ForeignNamesNeverMatch",
                   {{L"Notes", 1, 1}, {L"01Notes", 2, 2}, {L"-1Notes", 3, 3}, {L"x1Notes", 4, 4}},
                   {L"Notes", L"Notes"},
                   {}},
-        MatchCase{"CaseMatters", {{L"0notes", 1, 1}}, {L"Notes"}, {}},
-        MatchCase{"NothingSaved", {}, {L"A", L"B"}, {}},
+        MatchCase{"CaseMatters", {{L"0notes", 1, 1}}, {L"Notes"}, {}}, MatchCase{"NothingSaved", {}, {L"A", L"B"}, {}},
         MatchCase{"NoIcons", {{L"0A", 1, 1}}, {}, {}}),
     [](const ::testing::TestParamInfo<MatchCase>& p) { return std::string(p.param.name); });
 
-TEST(LayoutMatching_Match, ANameTextShapedLikeAnotherIndexIsUsedOnce) {
-    // "12A" reads as item 1 "2A" and as item 12 "A": whichever item takes it
-    // first, it is not handed out twice.
+TEST(LayoutMatching_Match, ANameTwoIconsWroteGoesToTheOneWrittenLast) {
+    // "12A" reads as item 1 "2A" and as item 12 "A": the save wrote item 12
+    // last, so the position is its own and item 1 keeps its place.
     const Stored stored = {{L"12A", 5, 5}};
     Texts current(13, L"-");
     current[1] = L"2A";
     current[12] = L"A";
-    const Placements placements = MatchSavedPositions(stored, current);
-    EXPECT_EQ(placements, (Placements{{1, 5, 5}}));
+    EXPECT_EQ(MatchSavedPositions(stored, current), (Placements{{5, 5, 12}}));
+    // Also after "2A" moved to another index, whose own name it no longer has.
+    std::swap(current[1], current[3]);
+    EXPECT_EQ(MatchSavedPositions(stored, current), (Placements{{5, 5, 12}}));
 }
 
 }  // namespace

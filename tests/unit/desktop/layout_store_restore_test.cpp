@@ -98,37 +98,22 @@ TEST_F(LayoutStore_Restore, SkipsForeignValuesWithoutUsingUpAnIcon) {
     for (std::size_t i = 1; i < 6; ++i) EXPECT_EQ(at(i), savedSpot(saved, i)) << i;
 }
 
-TEST_F(LayoutStore_Restore, SwitchesAutoArrangeOffWhileMovingAndBackOnceAtTheEnd) {
-    const uint32_t style = 0x50000000 | AutoArrangeStyle | 0x8;
-    rig.desktop.style = style;
+TEST_F(LayoutStore_Restore, MovesWithAutoArrangeAndPaintingOffAndPutsBothBackAtTheEnd) {
+    rig.desktop.autoArrange = true;
     scramble();
+    rig.desktop.events.clear();
     rig.store.RestoreLayout(L"42");
-    ASSERT_EQ(rig.desktop.positionCalls.size(), 6u);
-    for (const auto& call : rig.desktop.positionCalls) EXPECT_EQ(call.styleThen, style & ~AutoArrangeStyle);
-    EXPECT_EQ(rig.desktop.styleWrites, (std::vector<uint32_t>{style & ~AutoArrangeStyle, style}));
-}
-
-TEST_F(LayoutStore_Restore, WithAutoArrangeOffTheStyleIsOnlyWrittenBack) {
-    rig.desktop.style = 0x50000008;
-    rig.store.RestoreLayout(L"42");
-    EXPECT_EQ(rig.desktop.styleWrites, (std::vector<uint32_t>{0x50000008}));
-}
-
-TEST_F(LayoutStore_Restore, AMoveThatThrowsStillGivesAutoArrangeBack) {
-    rig.desktop.style = AutoArrangeStyle;
-    rig.desktop.throwOnPositionCall = 2;
-    EXPECT_THROW(rig.store.RestoreLayout(L"42"), FakeShellError);
-    EXPECT_EQ(rig.desktop.style, AutoArrangeStyle);
-    EXPECT_EQ(rig.desktop.opened, rig.desktop.closed);
+    EXPECT_EQ(rig.desktop.events,
+              (std::vector<std::string>{"painting off", "auto-arrange off", "move 0", "move 1", "move 2", "move 3",
+                                        "move 4", "move 5", "painting on", "repaint", "auto-arrange on"}));
 }
 
 TEST_F(LayoutStore_Restore, WithoutAnIconKeyNothingMovesAndTheStyleIsUntouched) {
-    rig.desktop.style = AutoArrangeStyle;
+    rig.desktop.autoArrange = true;
     ASSERT_TRUE(rig.registry.deleteKeyTree(LayoutStoreRig::IconKey(L"42")));
     const LayoutOutcome outcome = rig.store.RestoreLayout(L"42");
     EXPECT_EQ(outcome.status, LayoutStatus::NoSuchLayout);
-    EXPECT_TRUE(rig.desktop.positionCalls.empty());
-    EXPECT_TRUE(rig.desktop.styleWrites.empty());
+    EXPECT_TRUE(rig.desktop.events.empty());
     EXPECT_EQ(rig.store.RestoreLayout(L"4").status, LayoutStatus::NoSuchLayout);  // a prefix is no other id
 }
 
@@ -136,9 +121,9 @@ TEST_F(LayoutStore_Restore, AShellThatWentAwayWhileNamesWereReadMovesNothing) {
     scramble();
     const std::vector<DesktopItem> before = rig.desktop.items;
     rig.desktop.goneAfterQueries = rig.desktop.queries + 3;
+    rig.desktop.events.clear();
     EXPECT_EQ(rig.store.RestoreLayout(L"42").status, LayoutStatus::DesktopChanged);
-    EXPECT_TRUE(rig.desktop.positionCalls.empty());
-    EXPECT_TRUE(rig.desktop.styleWrites.empty());
+    EXPECT_TRUE(rig.desktop.events.empty());
 
     rig.desktop.goneAfterQueries = -1;
     rig.desktop.throwOnQueryOf = 4;

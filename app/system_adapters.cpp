@@ -1,0 +1,13 @@
+#include "app/system_adapters.h"
+
+namespace orbilux::app {
+
+ShellDesktopPort SystemAdapters::desktopPort(UserNotifier& notifier) {
+    return ShellDesktopPort(desktop, notifier);
+}
+
+LayoutStorePorts SystemAdapters::layoutStorePorts(UserNotifier& notifier) {
+    return LayoutStorePorts{registry, desktop, notifier, clock, locale, screen, ticks};
+}
+
+}  // namespace orbilux::app
