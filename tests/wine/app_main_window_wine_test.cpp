@@ -95,7 +95,9 @@ TEST_F(MainWindowStory, OkIDisabledShrinksTheWindowAndKeepsTheBarHiddenNextTime)
         // The bar is hidden after the window shrinks.
         EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(gui_driver::FindControl(window, ui::ReminderBar)); },
                               StepTimeoutMs));
-        exitThroughMenu(*app, window);
+        // The close box ends the program and saves the state too.
+        gui_driver::Close(window);
+        ASSERT_TRUE(app->waitForExit(StepTimeoutMs));
     }
     auto app = startApp();
     const HWND window = waitForMainWindow(*app);
