@@ -1,6 +1,9 @@
 // The shape page's browser: groups and shapes from the Shapes folder, the
 // load that reads a shape and lays the icons out on it, the start-up
 // selection and the state kept between runs.
+#include <algorithm>
+#include <climits>
+
 #include "ui/control_ids.h"
 #include "ui/scope_exit.h"
 #include "ui/shape/shape_folders.h"
@@ -173,7 +176,8 @@ void ShapePagePresenter::LoadAndSetAExecute() {
     // The user may raise the gap to one and a half times the loaded one and
     // lower it to the engine's minimum; a minimum above that makes the range
     // a single value, so the bar still works.
-    gap_.setMax(gap + gap / 2);
+    // (In 64 bits: a suggestion near the top of the range must not wrap.)
+    gap_.setMax(static_cast<int32_t>(std::min<int64_t>(int64_t(gap) + gap / 2, INT32_MAX)));
     gap_.setMin(ports_.engine.MinIconsPerPath());
     gap_.setPosition(gap);
     ports_.window.setTitle(L"Orbilux - '" + shapeLines_.at(std::size_t(currentShapeIndex_)) + L"' shape from " +
