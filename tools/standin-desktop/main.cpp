@@ -50,17 +50,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     const RECT screen{0, 0, options->width ? options->width : GetSystemMetrics(SM_CXSCREEN),
                       options->height ? options->height : GetSystemMetrics(SM_CYSCREEN)};
-    const RECT inside{0, 0, screen.right, screen.bottom};
+    // With a taskbar the desktop ends above it: without a window manager
+    // Wine may raise the desktop over a taskbar that shares its area.
+    const RECT desktop{0, 0, screen.right, screen.bottom - options->taskbarHeight};
+    const RECT inside{0, 0, desktop.right, desktop.bottom};
     constexpr DWORD TopLevel = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
     constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
 
-    HostWindow progman(L"Progman", L"Program Manager", TopLevel, screen, nullptr);
+    HostWindow progman(L"Progman", L"Program Manager", TopLevel, desktop, nullptr);
     progman.quitWhenDestroyed();
     std::unique_ptr<HostWindow> workerW, desktopView;
     std::unique_ptr<StandInListView> listView;
     if (options->workerW) {
         // Progman keeps no children; the desktop view lives in a WorkerW.
-        workerW = std::make_unique<HostWindow>(L"WorkerW", L"", TopLevel, screen, nullptr);
+        workerW = std::make_unique<HostWindow>(L"WorkerW", L"", TopLevel, desktop, nullptr);
         desktopView = std::make_unique<HostWindow>(L"SHELLDLL_DefView", L"", Child, inside, workerW->hwnd());
     } else if (!options->noChildren) {
         desktopView = std::make_unique<HostWindow>(L"SHELLDLL_DefView", L"", Child, inside, progman.hwnd());

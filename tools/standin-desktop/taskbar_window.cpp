@@ -48,9 +48,6 @@ TaskbarWindow::TaskbarWindow(int screenWidth, int screenHeight, int height) {
     // "Shell_TrayWnd" (Wine's own, hidden one) when programs look it up.
     create(L"Shell_TrayWnd", L"", WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, screenHeight - height,
            screenWidth, height, nullptr);
-    // Without a window manager, Wine raises a window that is activated
-    // above this one, topmost or not; so it raises itself again now and then.
-    SetTimer(hwnd(), 1, 250, nullptr);
 }
 
 void TaskbarWindow::BroadcastTaskbarCreated() {
@@ -97,10 +94,6 @@ std::string TaskbarWindow::reportLines() const {
 }
 
 LRESULT TaskbarWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER) {
-        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return 0;
-    }
     if (message == WM_COPYDATA) {
         recordNotification(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return TRUE;
