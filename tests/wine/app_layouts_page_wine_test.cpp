@@ -60,6 +60,8 @@ protected:
         if (!box) return {};
         EXPECT_EQ(box->title, L"Confirm");
         gui_driver::AnswerMessageBox(box->window, answer);
+        // Gone before the next question is looked for.
+        WaitUntil([&] { return !IsWindow(box->window) || !IsWindowVisible(box->window); }, StepTimeoutMs);
         return box->text;
     }
     static Texts IdsInRegistry() {
