@@ -113,6 +113,9 @@ TEST_F(ShapePageStory, PickHoldDragFitAndFindTheShapeLaidOutAgainNextTime) {
         const Positions beforeDrag = IconPositions(desktop());
         gui_driver::DragThumb(gapBar, 60);
         EXPECT_TRUE(WaitUntil([&] { return gui_driver::ScrollBarState(gapBar).nPos > gapBefore; }, StepTimeoutMs));
+        // The bar's own loop ends at the release, and auto blend with it.
+        EXPECT_TRUE(
+            WaitUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0; }, StepTimeoutMs));
         const int gapAfter = gui_driver::ScrollBarState(gapBar).nPos;
         EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) != beforeDrag; }, StepTimeoutMs));
 
