@@ -40,6 +40,8 @@ run_suite() {  # run_suite NAME COMMAND...: a GoogleTest binary with an XML repo
         echo "   $name exited with status $status"
     fi
     grep -E '^\[  FAILED  \]' "$results/$name.log" | sort -u | head -40
+    # What failed and where, so a CI log alone tells the story.
+    grep -A4 -E '(: Failure$|^unknown file: Failure)' "$results/$name.log" | head -60
     echo "   $passed passed, $failed failed ($((SECONDS - start)) s)"
     total_passed=$((total_passed + passed))
     total_failed=$((total_failed + failed))

@@ -282,6 +282,17 @@ void SelectListViewRow(HWND list, int row) {
     PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
     PostMessageW(list, WM_LBUTTONUP, 0, firstRow);
     for (int i = 0; i < row; ++i) PressKey(list, VK_DOWN);
+    // A message sent now would overtake the posted input, and a test that
+    // reads the row's effects at once could see the old selection's. So a
+    // marker follows the input through the queue: once the list holds the
+    // marker's hover time, it has handled the clicks and keys and told its
+    // owner of the selection. The hover time matters only to lists that
+    // select on hover, which ours don't; it is put back afterwards.
+    const auto hoverTime = SendMessageW(list, LVM_GETHOVERTIME, 0, 0);
+    constexpr LPARAM Marker = 4321;
+    PostMessageW(list, LVM_SETHOVERTIME, 0, Marker);
+    WaitUntil([&] { return SendMessageW(list, LVM_GETHOVERTIME, 0, 0) == Marker; }, 10000);
+    SendMessageW(list, LVM_SETHOVERTIME, 0, hoverTime);
 }
 
 void ChooseCommand(HWND window, int commandId) {

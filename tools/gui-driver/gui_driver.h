@@ -96,7 +96,7 @@ void PressKey(HWND control, UINT virtualKey);
 // block in the owning process as the desktop bridge reads the shell's.
 std::vector<std::vector<std::wstring>> ListViewRows(HWND list, int columns);
 // A click on a list view's row (the first row clicked, then the arrow
-// keys down to it).
+// keys down to it). Returns once the list has handled them.
 void SelectListViewRow(HWND list, int row);
 // A menu item (or any command) chosen in the main window.
 void ChooseCommand(HWND window, int commandId);
@@ -117,7 +117,9 @@ bool WaitUntil(Condition condition, DWORD timeoutMs) {
 }
 
 // Lets the window's thread finish what it was sent so far: returns once it
-// has answered a message (false when it doesn't within the timeout).
+// has answered a message (false when it doesn't within the timeout). The
+// answer can come before input posted to it earlier has been handled: a
+// sent message goes ahead of posted ones.
 bool WaitUntilIdle(HWND window, DWORD timeoutMs = 10000);
 
 // The colour of one pixel of the screen as drawn now.
