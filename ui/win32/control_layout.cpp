@@ -34,13 +34,13 @@ void ControlLayout::setDpi(Dpi dpi) {
     fonts_.build(dpi);
 }
 
-HWND ControlLayout::add(HWND parent, const ControlSpec& spec) {
-    const RECT r = dpi_.scale(spec.rect);
+HWND ControlLayout::add(HWND parent, const ControlTemplate& control) {
+    const RECT r = dpi_.scale(control.rect);
     const HWND window =
-        CreateWindowExW(spec.exStyle, spec.className, spec.text.c_str(), WS_CHILD | WS_VISIBLE | spec.style, r.left,
+        CreateWindowExW(control.exStyle, control.className, control.text.c_str(), WS_CHILD | WS_VISIBLE | control.style, r.left,
                         r.top, r.right - r.left, r.bottom - r.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
-    if (window) track(window, spec.rect, spec.font);
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr), nullptr);
+    if (window) track(window, control.rect, control.font);
     return window;
 }
 

@@ -19,7 +19,7 @@ namespace orbilux::win32 {
 
 enum class FontRole { Normal, Bold, Title };
 
-struct ControlSpec {
+struct ControlTemplate {
     const wchar_t* className = L"Static";
     std::wstring text;
     DWORD style = 0;  // WS_CHILD and WS_VISIBLE are added
@@ -46,7 +46,7 @@ public:
     Dpi dpi() const { return dpi_; }
     const FontSet& fonts() const { return fonts_; }
 
-    HWND add(HWND parent, const ControlSpec& spec);
+    HWND add(HWND parent, const ControlTemplate& control);
     // Registers a window made elsewhere (a panel) so that it moves with the rest.
     void track(HWND window, const ui::Rect& logical, FontRole font = FontRole::Normal);
     // Gives a control a new logical rectangle.

@@ -17,13 +17,13 @@ namespace {
 
 constexpr ui::Rect PanelRect{8, 8, 506, 318};
 
-struct CheckSpec {
+struct CheckBoxTemplate {
     ui::OptionCheck check;
     int id;
     const wchar_t* caption;
     ui::Rect rect;
 };
-const CheckSpec Checks[] = {
+const CheckBoxTemplate Checks[] = {
     {ui::OptionCheck::RunAtStartup, ui::RunAtStartupCheck, L"Open when Windows starts", {14, 26, 288, 46}},
     {ui::OptionCheck::MinimizeOnTray, ui::MinimizeOnTrayCheck, L"Minimize to tray", {14, 52, 288, 72}},
     {ui::OptionCheck::LoadLastShape,
@@ -38,7 +38,7 @@ const CheckSpec Checks[] = {
     {ui::OptionCheck::ConfirmLoad, ui::ConfirmLoadCheck, L"restoring the layout", {30, 188, 288, 208}},
 };
 
-struct SliderSpec {
+struct SliderTemplate {
     ui::OptionSlider slider;
     int id;
     int labelId;
@@ -46,7 +46,7 @@ struct SliderSpec {
     int left;
     IntegerRange range;
 };
-const SliderSpec Sliders[] = {
+const SliderTemplate Sliders[] = {
     {ui::OptionSlider::Hue, ui::HueSlider, ui::HueLabel, L"Hue", 8, HueRange},
     {ui::OptionSlider::Saturation, ui::SaturationSlider, ui::SaturationLabel, L"Saturation", 68, SaturationRange},
     {ui::OptionSlider::Transparency, ui::TransparencySlider, ui::TransparencyLabel, L"Auto blend", 128,
@@ -150,13 +150,13 @@ void OptionsDialog::createOptionsPanel() {
     ControlLayout& l = layout();
     general_ = group(options_->hwnd(), L"General options", {4, 4, 298, 306}, ui::GeneralGroup);
     const HWND g = general_->hwnd();
-    for (const CheckSpec& c : Checks)
+    for (const CheckBoxTemplate& c : Checks)
         checks_[int(c.check)] = l.add(g, {L"Button", c.caption, BS_AUTOCHECKBOX | WS_TABSTOP, c.rect, c.id});
     l.add(g,
           {L"Static", L"Show confirmation dialog when ", SS_LEFT | SS_NOPREFIX, {14, 140, 288, 156}, ui::ConfirmLabel});
     interface_ = group(options_->hwnd(), L"Interface options", {304, 4, 494, 306}, ui::InterfaceGroup);
     const HWND i = interface_->hwnd();
-    for (const SliderSpec& s : Sliders) {
+    for (const SliderTemplate& s : Sliders) {
         l.add(i, {L"Static", s.caption, SS_CENTER | SS_NOPREFIX, {s.left - 4, 22, s.left + 56, 38}, s.labelId});
         const HWND bar = l.add(i, {TRACKBAR_CLASSW,
                                    s.caption,

@@ -20,7 +20,7 @@ namespace {
 constexpr UINT_PTR RepeatTimerId = 1;
 constexpr UINT_PTR SubclassId = 0x5350;  // 'SP'
 
-struct RepeatButtonSpec {
+struct RepeatButtonTemplate {
     int id;
     ui::RepeatButton button;
     const wchar_t* caption;  // the window text screen readers and tests read
@@ -29,7 +29,7 @@ struct RepeatButtonSpec {
 };
 
 // Where the page's controls stand, in the panel's logical pixels.
-const RepeatButtonSpec RepeatButtons[] = {
+const RepeatButtonTemplate RepeatButtons[] = {
     {ui::IncreaseSizeButton, ui::RepeatButton::IncreaseSize, L"Increase size", Glyph::None, {218, 50, 338, 80}},
     {ui::DecreaseSizeButton, ui::RepeatButton::DecreaseSize, L"Decrease size", Glyph::None, {348, 50, 468, 80}},
     {ui::MoveUpButton, ui::RepeatButton::MoveUp, L"Move the shape up", Glyph::Up, {262, 148, 298, 178}},
@@ -46,9 +46,9 @@ constexpr ui::Rect GapBarRect{218, 338, 468, 356};
 // Bars as the presenter knows them, by the index of ShapeBar.
 constexpr int BarIds[3] = {ui::WidthBar, ui::HeightBar, ui::GapBar};
 
-const RepeatButtonSpec* RepeatButtonOf(int id) {
-    for (const RepeatButtonSpec& spec : RepeatButtons)
-        if (spec.id == id) return &spec;
+const RepeatButtonTemplate* RepeatButtonOf(int id) {
+    for (const RepeatButtonTemplate& repeat : RepeatButtons)
+        if (repeat.id == id) return &repeat;
     return nullptr;
 }
 
@@ -162,11 +162,11 @@ void ShapePage::createControls(HWND panel, ControlLayout& layout) {
     // The repeat buttons act on press and release only: no tab stop, no
     // focus rectangle, no click.
     int next = 0;
-    for (const RepeatButtonSpec& spec : RepeatButtons) {
-        const HWND b = layout.add(panel, {L"Button", spec.caption, BS_OWNERDRAW, spec.rect, spec.id});
+    for (const RepeatButtonTemplate& repeat : RepeatButtons) {
+        const HWND b = layout.add(panel, {L"Button", repeat.caption, BS_OWNERDRAW, repeat.rect, repeat.id});
         adjustButtons_[next++] = b;
         ButtonEventHandlers events;
-        const ui::RepeatButton which = spec.button;
+        const ui::RepeatButton which = repeat.button;
         events.pressed = [this, which](MouseButton) {
             if (presenter_) presenter_->onRepeatPressed(which);
         };
@@ -245,9 +245,9 @@ bool ShapePage::onTimer(UINT_PTR timer) {
 }
 
 bool ShapePage::buttonLook(int id, ButtonLook& look) {
-    if (const RepeatButtonSpec* spec = RepeatButtonOf(id)) {
+    if (const RepeatButtonTemplate* repeat = RepeatButtonOf(id)) {
         look.noFocusRect = true;
-        look.glyph = spec->glyph;
+        look.glyph = repeat->glyph;
         return true;
     }
     return false;
