@@ -57,13 +57,9 @@ LRESULT CALLBACK WindowBase::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    LRESULT result = 0;
-    try {
-        result = self->handleMessage(message, wParam, lParam);
-    } catch (...) {
-        // The program's error policy: the event is over, the program goes on.
-        result = message == WM_NCCREATE ? TRUE : 0;
-    }
+    // A failed WM_NCCREATE still lets the window be made, as a handled one would.
+    const LRESULT result = RunEventHandler([&] { return self->handleMessage(message, wParam, lParam); },
+                                           LRESULT(message == WM_NCCREATE ? TRUE : 0));
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;

@@ -7,12 +7,34 @@
 // escapes a handler is dropped there and the program carries on with the
 // next message, as if the handler had returned 0. No message is shown and
 // nothing is logged: errors that the user must act on are shown where they
-// arise, everything else is not the user's business.
+// arise, everything else is not the user's business. Events dispatched
+// elsewhere (dialogs, subclassed controls) pass the same barrier through
+// RunEventHandler.
 #pragma once
 
 #include <windows.h>
 
 namespace orbilux::win32 {
+
+// Runs one event's handler behind the error barrier: what it throws ends
+// the event, and `onError` is its result then. Nothing may be thrown
+// through a window procedure, so every procedure's work goes through here.
+template <typename Result, typename Handler>
+Result RunEventHandler(Handler&& handler, Result onError) noexcept {
+    try {
+        return handler();
+    } catch (...) {
+        return onError;
+    }
+}
+
+template <typename Handler>
+void RunEventHandler(Handler&& handler) noexcept {
+    try {
+        handler();
+    } catch (...) {
+    }
+}
 
 // CreateWindowExW's arguments by name.
 struct WindowCreateArgs {

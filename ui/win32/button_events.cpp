@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/window_base.h"
+
 namespace orbilux::win32 {
 
 namespace {
@@ -25,7 +27,7 @@ LRESULT CALLBACK ButtonSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     // The button does its own work first (capture, pushed state), so a
     // handler that opens a dialog or moves icons sees a consistent button.
     const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-    try {
+    RunEventHandler([&] {
         switch (message) {
             case WM_MOUSEMOVE:
                 if (!watch->hot) {
@@ -69,9 +71,7 @@ LRESULT CALLBACK ButtonSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
                 delete watch;
                 break;
         }
-    } catch (...) {
-        // The program's error policy, as in every window procedure.
-    }
+    });
     return result;
 }
 

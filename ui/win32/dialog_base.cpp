@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win32/window_base.h"
 #include "ui/win32/button_events.h"
 
 namespace orbilux::win32 {
@@ -57,13 +58,8 @@ INT_PTR CALLBACK DialogBase::dialogProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) return FALSE;
-    INT_PTR result = FALSE;
-    try {
-        result = self->handle(message, wParam, lParam);
-    } catch (...) {
-        // The program's error policy: the event is over, the dialog goes on.
-        result = message == WM_INITDIALOG ? TRUE : FALSE;
-    }
+    const INT_PTR result = RunEventHandler([&] { return self->handle(message, wParam, lParam); },
+                                           INT_PTR(message == WM_INITDIALOG ? TRUE : FALSE));
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->hwnd_ = nullptr;

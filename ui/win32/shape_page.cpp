@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "platform/win32/window_base.h"
 #include "ui/control_ids.h"
 
 namespace orbilux::win32 {
@@ -80,15 +81,9 @@ LRESULT CALLBACK BarSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     auto* presenter = reinterpret_cast<ui::ShapePagePresenter*>(data);
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &BarSubclass, SubclassId);
     if (message != WM_LBUTTONDOWN || !presenter) return DefSubclassProc(hwnd, message, wParam, lParam);
-    try {
-        presenter->onBarPressed();
-    } catch (...) {
-    }
+    RunEventHandler([presenter] { presenter->onBarPressed(); });
     const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-    try {
-        presenter->onBarReleased();
-    } catch (...) {
-    }
+    RunEventHandler([presenter] { presenter->onBarReleased(); });
     return result;
 }
 
@@ -103,12 +98,8 @@ LRESULT CALLBACK ListSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
             const bool clicked = clicks->mouseDown && ListBox_GetCount(hwnd) > 0;
             clicks->mouseDown = false;
-            if (clicked && clicks->presenter) {
-                try {
-                    clicks->presenter->ShapesListClick(ListBox_GetCurSel(hwnd));
-                } catch (...) {
-                }
-            }
+            if (clicked && clicks->presenter)
+                RunEventHandler([&] { clicks->presenter->ShapesListClick(ListBox_GetCurSel(hwnd)); });
             return result;
         }
         case WM_NCDESTROY:
