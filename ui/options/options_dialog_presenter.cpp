@@ -2,6 +2,25 @@
 
 namespace orbilux::ui {
 
+namespace {
+
+// Each check box and the option it shows: filled from these at opening and
+// read back into them on OK.
+struct CheckedOption {
+    OptionCheck check;
+    bool ProgramOptions::*option;
+};
+constexpr CheckedOption CheckedOptions[] = {
+    {OptionCheck::RunAtStartup, &ProgramOptions::RunAtStartup},
+    {OptionCheck::MinimizeOnTray, &ProgramOptions::MinimizeOnTray},
+    {OptionCheck::LoadLastShape, &ProgramOptions::LoadLastShape},
+    {OptionCheck::SaveOnStartup, &ProgramOptions::SaveOnStartup},
+    {OptionCheck::ConfirmSave, &ProgramOptions::ConfirmSave},
+    {OptionCheck::ConfirmLoad, &ProgramOptions::ConfirmLoad},
+};
+
+}  // namespace
+
 std::wstring VersionLine(const std::wstring& productVersion) {
     std::wstring line = L"Version 0.9";
     if (productVersion != L"0.9") line += L" (Updated to " + productVersion + L" )";
@@ -15,12 +34,7 @@ void OptionsDialogPresenter::opened() {
     OptionsView& v = ports_.view;
     const ProgramOptions& o = ports_.options;
     v.showPanel(mode_);
-    v.setCheck(OptionCheck::RunAtStartup, o.RunAtStartup);
-    v.setCheck(OptionCheck::MinimizeOnTray, o.MinimizeOnTray);
-    v.setCheck(OptionCheck::LoadLastShape, o.LoadLastShape);
-    v.setCheck(OptionCheck::SaveOnStartup, o.SaveOnStartup);
-    v.setCheck(OptionCheck::ConfirmSave, o.ConfirmSave);
-    v.setCheck(OptionCheck::ConfirmLoad, o.ConfirmLoad);
+    for (const CheckedOption& c : CheckedOptions) v.setCheck(c.check, o.*c.option);
     v.setSlider(OptionSlider::Hue, o.Hue);
     v.setSlider(OptionSlider::Saturation, o.Saturation);
     v.setSlider(OptionSlider::Transparency, o.Transparency);
@@ -62,12 +76,7 @@ void OptionsDialogPresenter::onOk() {
     if (mode_ == OptionsMode::Options) {
         OptionsView& v = ports_.view;
         ProgramOptions& o = ports_.options;
-        o.RunAtStartup = v.check(OptionCheck::RunAtStartup);
-        o.MinimizeOnTray = v.check(OptionCheck::MinimizeOnTray);
-        o.LoadLastShape = v.check(OptionCheck::LoadLastShape);
-        o.SaveOnStartup = v.check(OptionCheck::SaveOnStartup);
-        o.ConfirmSave = v.check(OptionCheck::ConfirmSave);
-        o.ConfirmLoad = v.check(OptionCheck::ConfirmLoad);
+        for (const CheckedOption& c : CheckedOptions) o.*c.option = v.check(c.check);
         o.Hue = HueRange.clamp(v.slider(OptionSlider::Hue));
         o.Saturation = SaturationRange.clamp(v.slider(OptionSlider::Saturation));
         o.Transparency = TransparencyRange.clamp(v.slider(OptionSlider::Transparency));
