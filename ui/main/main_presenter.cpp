@@ -104,15 +104,19 @@ void MainPresenter::startUp() {
     layoutsPage_->buildSavedLayoutsMenu(SavedLayoutsMenu::Main);
 
     if (knows_) view.showReminderBar(false);
-    view.setOuterHeight(CompactOuterHeight + (knows_ ? 0 : ReminderBarHeight));
+    view.setOuterHeight(outerHeight());
 }
 
 void MainPresenter::placeWindow(const SettingsFile& file) {
     // The window is placed at the height it will have once the reminder
     // bar's fate is known, so the fallback corner is met exactly.
-    const Size size = ports_.view.outerSizeFor(CompactOuterHeight + (knows_ ? 0 : ReminderBarHeight));
+    const Size size = ports_.view.outerSizeFor(outerHeight());
     ports_.view.moveTo(PlaceMainWindow(file.read(keys::FormLeft), file.read(keys::FormTop), size,
                                        ports_.screen.workArea(), ports_.screen));
+}
+
+int MainPresenter::outerHeight() const {
+    return CompactOuterHeight + (knows_ ? 0 : ReminderBarHeight);
 }
 
 void MainPresenter::onShown() {
@@ -181,7 +185,7 @@ void MainPresenter::onReminderBarClicked() {
 
 void MainPresenter::onReminderDismissed() {
     knows_ = true;
-    ports_.view.setOuterHeight(CompactOuterHeight);
+    ports_.view.setOuterHeight(outerHeight());
     ports_.view.showReminderBar(false);
 }
 

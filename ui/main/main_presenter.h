@@ -88,6 +88,9 @@ private:
     void showLayoutsPage();
     void exit();
     void placeWindow(const SettingsFile& file);
+    // The window's logical outer height: with the reminder bar until the
+    // user has said they know.
+    int outerHeight() const;
     void saveWindowState(SettingsFile& file);
 
     MainPresenterPorts ports_;

@@ -19,13 +19,23 @@ int PageIndex(ui::Page page) {
     return page == ui::Page::Shape ? 0 : 1;
 }
 
+// The window's size at that DPI: the fixed client width with the frame
+// around it, and the outer height given.
+ui::Size OuterSize(Dpi dpi, int logicalOuterHeight) {
+    RECT r{0, 0, dpi.scale(layout::ClientWidth), 0};
+    AdjustWindowRectExForDpi(&r, WindowStyle, TRUE, WindowExStyle, dpi.value);
+    return {r.right - r.left, dpi.scale(logicalOuterHeight)};
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const MainWindowArgs& args) : args_(args) {
-    args_.commands.addEnabledListener([this](uint16_t id, bool enabled) {
-        if (HWND control = layout_.control(id)) EnableWindow(control, enabled);
-        menus_.setCommandEnabled(id, enabled);
-    });
+    args_.commands.addEnabledListener([this](uint16_t id, bool enabled) { showCommandEnabled(id, enabled); });
+}
+
+void MainWindow::showCommandEnabled(uint16_t id, bool enabled) {
+    if (HWND control = layout_.control(id)) EnableWindow(control, enabled);
+    menus_.setCommandEnabled(id, enabled);
 }
 
 MainWindow::~MainWindow() {
@@ -38,12 +48,9 @@ void MainWindow::addPage(ui::Page page, PageView& view) {
 
 void MainWindow::create() {
     registerClass(MainWindowClass, nullptr, 0, args_.largeIcon);
-    const Dpi dpi{GetDpiForSystem()};
-    const ui::Size size = [&] {
-        RECT r{0, 0, dpi.scale(layout::ClientWidth), 0};
-        AdjustWindowRectExForDpi(&r, WindowStyle, TRUE, WindowExStyle, dpi.value);
-        return ui::Size{r.right - r.left, dpi.scale(logicalOuterHeight_)};
-    }();
+    // The window's own DPI is known only once it exists (WM_CREATE
+    // re-sizes it for that); until then the system's stands in.
+    const ui::Size size = OuterSize(Dpi{GetDpiForSystem()}, logicalOuterHeight_);
     WindowCreateArgs create;
     create.className = MainWindowClass;
     create.title = ui::texts::InitialWindowTitle;
@@ -81,10 +88,8 @@ void MainWindow::onCreate() {
     tooltips_.create(hwnd());
     createControls();
     // The pages' command buttons take their commands' states too.
-    args_.commands.forEach([this](uint16_t id, const ui::CommandTable::Command& command) {
-        if (HWND control = layout_.control(id)) EnableWindow(control, command.enabled);
-        menus_.setCommandEnabled(id, command.enabled);
-    });
+    args_.commands.forEach(
+        [this](uint16_t id, const ui::CommandTable::Command& command) { showCommandEnabled(id, command.enabled); });
     setOuterHeight(logicalOuterHeight_);
     if (presenter_) presenter_->startUp();
 }
@@ -345,10 +350,7 @@ bool MainWindow::autoBlendChecked() {
 }
 
 ui::Size MainWindow::outerSizeFor(int logicalOuterHeight) {
-    const Dpi dpi = layout_.dpi();
-    RECT r{0, 0, dpi.scale(layout::ClientWidth), 0};
-    AdjustWindowRectExForDpi(&r, WindowStyle, TRUE, WindowExStyle, dpi.value);
-    return {r.right - r.left, dpi.scale(logicalOuterHeight)};
+    return OuterSize(layout_.dpi(), logicalOuterHeight);
 }
 
 void MainWindow::setOuterHeight(int logicalOuterHeight) {

@@ -84,6 +84,8 @@ private:
     void onCreate();
     void createControls();
     void placeReminderBar();
+    // A command's enabled state shown on its control and menu items.
+    void showCommandEnabled(uint16_t id, bool enabled);
     void onCommand(int id, int code, HWND control);
     bool onDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
