@@ -4,7 +4,6 @@
 // shape file is never read here.
 #include <cmath>
 
-#include "ui/scope_exit.h"
 #include "ui/shape/shape_page_presenter.h"
 
 namespace orbilux::ui {
@@ -72,10 +71,8 @@ void ShapePagePresenter::onRepeatTick() {
         case RepeatButton::IncreaseSize:
         case RepeatButton::DecreaseSize: {
             const Area a = area();
-            height_.quiet = width_.quiet = true;
-            height_.setPosition(height_.position() - direction * SizeStep);
-            width_.setPosition(width_.position() - WidthStep(direction, a.width, a.height));
-            height_.quiet = width_.quiet = false;
+            setSizeBarsQuietly(width_.position() - WidthStep(direction, a.width, a.height),
+                               height_.position() - direction * SizeStep);
             break;
         }
     }
@@ -126,12 +123,9 @@ void ShapePagePresenter::onBarReleased() {
 
 void ShapePagePresenter::onFit() {
     const Area a = area();
-    height_.quiet = width_.quiet = true;
     sdx_ = 0;
     sdy_ = 0;
-    height_.setPosition(height_.max() - a.height + a.height / 8);
-    width_.setPosition(width_.max() - a.width + a.width / 8);
-    const ScopeExit clearFlags([this] { height_.quiet = width_.quiet = false; });
+    setSizeBarsQuietly(width_.max() - a.width + a.width / 8, height_.max() - a.height + a.height / 8);
     PlaceCurrentShape();
 }
 

@@ -16,22 +16,28 @@ namespace {
 constexpr const wchar_t* AllShapes = L"All shapes";
 constexpr const wchar_t* DesignCaption = L"Adjust the shape ";
 
+// The first of the paths that names the same file as `path`; -1 when none.
+int IndexOfPath(const std::vector<std::wstring>& paths, const std::wstring& path) {
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        if (SamePathIgnoringCase(paths[i], path)) return int(i);
+    return -1;
+}
+
 }  // namespace
 
 ShapePagePresenter::ShapePagePresenter(const ShapePagePorts& ports) : ports_(ports) {
     // The window is created with every bar quiet; the start-up selection
     // clears the flags.
-    for (ScrollBarModel* b : {&width_, &height_, &gap_}) {
-        b->quiet = true;
-        b->onChange([this] { PlaceCurrentShape(); });
+    setBarsQuiet(true);
+    for (const ShapeBar b : {ShapeBar::Width, ShapeBar::Height, ShapeBar::Gap}) {
+        ScrollBarModel& model = mutableBar(b);
+        model.onChange([this] { PlaceCurrentShape(); });
+        model.onStateChanged([this, b] { ports_.view.showBar(b, bar(b).state()); });
+        ports_.view.showBar(b, model.state());
     }
-    width_.onStateChanged([this] { ports_.view.showBar(ShapeBar::Width, width_.state()); });
-    height_.onStateChanged([this] { ports_.view.showBar(ShapeBar::Height, height_.state()); });
-    gap_.onStateChanged([this] { ports_.view.showBar(ShapeBar::Gap, gap_.state()); });
     ports_.view.setCaption(DesignCaption);
     ports_.view.setCaptionEnabled(false);
     ports_.view.setAdjustButtonsEnabled(false);
-    for (const ShapeBar b : {ShapeBar::Width, ShapeBar::Height, ShapeBar::Gap}) ports_.view.showBar(b, bar(b).state());
 }
 
 const ScrollBarModel& ShapePagePresenter::bar(ShapeBar which) const {
@@ -47,6 +53,23 @@ const ScrollBarModel& ShapePagePresenter::bar(ShapeBar which) const {
 
 ScrollBarModel& ShapePagePresenter::mutableBar(ShapeBar which) {
     return const_cast<ScrollBarModel&>(static_cast<const ShapePagePresenter*>(this)->bar(which));
+}
+
+void ShapePagePresenter::setBarsQuiet(bool quiet) {
+    for (ScrollBarModel* b : {&width_, &height_, &gap_}) b->quiet = quiet;
+}
+
+void ShapePagePresenter::setSizeBarsQuietly(int32_t widthPosition, int32_t heightPosition) {
+    height_.quiet = width_.quiet = true;
+    height_.setPosition(heightPosition);
+    width_.setPosition(widthPosition);
+    height_.quiet = width_.quiet = false;
+}
+
+void ShapePagePresenter::arrangeInFrame(int32_t& gap, bool reload, bool moveIcons) {
+    const Area a = area();
+    ports_.engine.ArrangeShape(shapePath_, width_.max() - width_.position(), height_.max() - height_.position(), gap,
+                               a.width, a.availableHeight, sdx_, sdy_, reload, moveIcons);
 }
 
 ShapePagePresenter::Area ShapePagePresenter::area() {
@@ -74,12 +97,10 @@ void ShapePagePresenter::startUpSelection(const SettingsFile& file, bool loadLas
         ResetShapeFrame();
         return;
     }
-    for (ScrollBarModel* b : {&width_, &height_, &gap_}) b->quiet = true;
+    setBarsQuiet(true);
     // The flags are cleared even when the remembered shape can't be read:
     // otherwise the bars would move no icon for the rest of the run.
-    ScopeExit clearFlags([this] {
-        for (ScrollBarModel* b : {&width_, &height_, &gap_}) b->quiet = false;
-    });
+    ScopeExit clearFlags([this] { setBarsQuiet(false); });
     width_.setPosition(file.read(keys::ShapeWidth));
     height_.setPosition(file.read(keys::ShapeHeight));
     sdx_ = file.read(keys::ShapeDx);
@@ -170,9 +191,7 @@ void ShapePagePresenter::LoadAndSetAExecute() {
     int32_t gap = loadMode_ == LoadMode::RestoreGap ? gap_.position() : 0;
     gap_.setPosition(0);
     gap_.setMin(0);
-    const Area a = area();
-    ports_.engine.ArrangeShape(shapePath_, width_.max() - width_.position(), height_.max() - height_.position(), gap,
-                               a.width, a.availableHeight, sdx_, sdy_, true, loadMode_ != LoadMode::NoMove);
+    arrangeInFrame(gap, true, loadMode_ != LoadMode::NoMove);
     // The user may raise the gap to one and a half times the loaded one and
     // lower it to the engine's minimum; a minimum above that makes the range
     // a single value, so the bar still works.
@@ -187,24 +206,17 @@ void ShapePagePresenter::LoadAndSetAExecute() {
 
 void ShapePagePresenter::PlaceCurrentShape() {
     int32_t gap = gap_.position();  // the engine changes it only when it reads the file
-    const Area a = area();
-    ports_.engine.ArrangeShape(shapePath_, width_.max() - width_.position(), height_.max() - height_.position(), gap,
-                               a.width, a.availableHeight, sdx_, sdy_, false, true);
+    arrangeInFrame(gap, false, true);
 }
 
 void ShapePagePresenter::SelectShapeByPath(const std::wstring& path) {
     FillShapeGroups();
-    const std::wstring folder = FolderOf(path);
-    int group = -1;
-    for (std::size_t i = 0; i < groupFolders_.size() && group < 0; ++i)
-        if (SamePathIgnoringCase(groupFolders_[i], folder)) group = int(i);
+    const int group = IndexOfPath(groupFolders_, FolderOf(path));
     if (group < 0) return;
     ports_.view.selectGroup(group + 1);
     ShapeGroupsChange(group + 1);
     if (shapePaths_.empty()) return;
-    int found = -1;
-    for (std::size_t i = 0; i < shapePaths_.size() && found < 0; ++i)
-        if (SamePathIgnoringCase(shapePaths_[i], path)) found = int(i);
+    const int found = IndexOfPath(shapePaths_, path);
     if (found < 0) return;
     currentShapeIndex_ = found;
     setCaption(L"Adjust shape ( " + shapeLines_[std::size_t(found)] + L" )");
@@ -215,10 +227,7 @@ void ShapePagePresenter::SelectShapeByPath(const std::wstring& path) {
 
 void ShapePagePresenter::ResetShapeFrame() {
     const Area a = area();
-    height_.quiet = width_.quiet = true;
-    height_.setPosition(height_.max() - a.height + a.height / 5);
-    width_.setPosition(width_.max() - a.width + a.width / 5);
-    height_.quiet = width_.quiet = false;
+    setSizeBarsQuietly(width_.max() - a.width + a.width / 5, height_.max() - a.height + a.height / 5);
     FillShapeGroups();
     ports_.view.selectGroup(0);
     ShapeGroupsChange(0);

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,12 @@ private:
     };
     Area area();
     ScrollBarModel& mutableBar(ShapeBar which);
+    void setBarsQuiet(bool quiet);
+    // Both size bars moved with one placement at most: none from the bars.
+    void setSizeBarsQuietly(int32_t widthPosition, int32_t heightPosition);
+    // The loaded shape (read again with `reload`) arranged in the frame the
+    // bars and offsets make.
+    void arrangeInFrame(int32_t& gap, bool reload, bool moveIcons);
 
     // The browser.
     void FillShapeGroups();
