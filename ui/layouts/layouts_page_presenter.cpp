@@ -71,15 +71,24 @@ void LayoutsPagePresenter::SaveNewLayoutReleased(ReleasedButton button) {
     FillLayoutsList();
 }
 
-void LayoutsPagePresenter::FillLayoutsList() {
-    rows_.clear();
-    const DateDisplayFormat format = ports_.dateFormat.userFormat();
-    for (const std::wstring& id : ports_.layouts.ListLayoutIds()) {
+std::vector<LayoutInfo> LayoutsPagePresenter::readLayouts(const std::vector<std::wstring>& ids) {
+    std::vector<LayoutInfo> layouts;
+    for (const std::wstring& id : ids) {
         LayoutInfo info;
-        if (ports_.layouts.ReadLayoutInfo(id, info)) rows_.push_back(rowOf(info, format));
+        if (ports_.layouts.ReadLayoutInfo(id, info)) layouts.push_back(std::move(info));
     }
+    return layouts;
+}
+
+void LayoutsPagePresenter::FillLayoutsList() {
+    // The list and the main menu's submenu show the same layouts: read once.
+    const std::vector<std::wstring> ids = ports_.layouts.ListLayoutIds();
+    const std::vector<LayoutInfo> layouts = readLayouts(ids);
+    const DateDisplayFormat format = ports_.dateFormat.userFormat();
+    rows_.clear();
+    for (const LayoutInfo& info : layouts) rows_.push_back(rowOf(info, format));
     ports_.view.setRows(rows_);
-    BuildSavedLayoutsMenu(SavedLayoutsMenu::Main);
+    fillSavedLayoutsMenu(SavedLayoutsMenu::Main, !ids.empty(), layouts, format);
 }
 
 void LayoutsPagePresenter::LayoutsListChange(int, bool selected) {
@@ -133,18 +142,24 @@ void LayoutsPagePresenter::SetLayoutDescA() {
 
 void LayoutsPagePresenter::BuildSavedLayoutsMenu(SavedLayoutsMenu menu) {
     const std::vector<std::wstring> ids = ports_.layouts.ListLayoutIds();
+    fillSavedLayoutsMenu(menu, !ids.empty(), readLayouts(ids), ports_.dateFormat.userFormat());
+}
+
+void LayoutsPagePresenter::fillSavedLayoutsMenu(SavedLayoutsMenu menu, bool anySaved,
+                                                const std::vector<LayoutInfo>& layouts,
+                                                const DateDisplayFormat& format) {
     std::map<uint16_t, MenuItem>& items = menuItems_[MenuIndex(menu)];
     items.clear();
     ports_.menus.clearSavedLayouts(menu);
-    if (ids.empty()) return;
+    // The names alone decide whether the submenu is empty: layouts that
+    // can't be read still leave the heading.
+    if (!anySaved) return;
     ports_.menus.addSavedLayoutsHeading(menu);
-    const DateDisplayFormat format = ports_.dateFormat.userFormat();
     uint16_t next = FirstItemOf(menu);
     const uint16_t last = menu == SavedLayoutsMenu::Main ? uint16_t(FirstTraySavedLayoutItem - 1) : LastSavedLayoutItem;
     // Newest last in the registry's order, so the submenu lists them from the end.
-    for (auto it = ids.rbegin(); it != ids.rend() && next <= last; ++it) {
-        LayoutInfo info;
-        if (!ports_.layouts.ReadLayoutInfo(*it, info)) continue;
+    for (auto it = layouts.rbegin(); it != layouts.rend() && next <= last; ++it) {
+        const LayoutInfo& info = *it;
         const std::wstring date = DateText(info.savedAt, format);
         ports_.menus.addSavedLayout(menu, next,
                                     date + L"   " + std::to_wstring(info.screenWidth) + L" x " +

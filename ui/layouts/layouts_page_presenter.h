@@ -67,6 +67,10 @@ private:
     void SaveWithDescription();
     void FillLayoutsList();
     void BuildSavedLayoutsMenu(SavedLayoutsMenu menu);
+    // The saved layouts that can be read, in the registry's order.
+    std::vector<LayoutInfo> readLayouts(const std::vector<std::wstring>& ids);
+    void fillSavedLayoutsMenu(SavedLayoutsMenu menu, bool anySaved, const std::vector<LayoutInfo>& layouts,
+                              const DateDisplayFormat& format);
     void RestoreSelLayoutA();
     void DelLayoutA();
     void ReplaceLayoutA();
