@@ -2,6 +2,7 @@
 
 #include "ui/control_ids.h"
 #include "ui/win32/button_events.h"
+#include "ui/win32/window_text.h"
 
 namespace orbilux::win32 {
 
@@ -29,9 +30,7 @@ protected:
     }
     bool onCommand(int id, int, HWND) override {
         if (id != IDOK) return false;
-        const int length = GetWindowTextLengthW(edit_);
-        text_.assign(std::size_t(length) + 1, L'\0');
-        text_.resize(std::size_t(GetWindowTextW(edit_, text_.data(), length + 1)));
+        text_ = WindowText(edit_);
         end(IDOK);
         return true;
     }

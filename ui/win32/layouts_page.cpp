@@ -7,6 +7,7 @@
 
 #include "ui/control_ids.h"
 #include "ui/win32/skin/skin_painter.h"
+#include "ui/win32/window_text.h"
 
 namespace orbilux::win32 {
 
@@ -189,11 +190,7 @@ std::optional<int> LayoutsPage::selectedRow() {
 }
 
 std::wstring LayoutsPage::descriptionText() {
-    if (!edit_) return {};
-    const int length = GetWindowTextLengthW(edit_);
-    std::wstring text(std::size_t(length) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(edit_, text.data(), length + 1)));
-    return text;
+    return edit_ ? WindowText(edit_) : std::wstring();
 }
 
 void LayoutsPage::setDescriptionText(const std::wstring& text) {

@@ -1,5 +1,7 @@
 #include "ui/win32/panel_window.h"
 
+#include "ui/win32/window_text.h"
+
 namespace orbilux::win32 {
 
 namespace {
@@ -65,9 +67,7 @@ LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 const HDC dc = BeginPaint(hwnd(), &paint);
                 RECT client;
                 GetClientRect(hwnd(), &client);
-                wchar_t caption[128] = {};
-                GetWindowTextW(hwnd(), caption, 128);
-                painter_.drawGroupFrame(dc, client, caption,
+                painter_.drawGroupFrame(dc, client, WindowText(hwnd()),
                                         font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
                 EndPaint(hwnd(), &paint);
                 return 0;

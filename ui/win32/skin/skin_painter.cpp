@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/win32/window_text.h"
+
 namespace orbilux::win32 {
 
 namespace {
 
 UniqueBrush Brush(ui::Rgb colour) {
     return UniqueBrush(CreateSolidBrush(ToColorRef(colour)));
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 }  // namespace

@@ -1,0 +1,17 @@
+// A window's text whole, whatever its length (an edit box's contents, a
+// control's caption).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace orbilux::win32 {
+
+inline std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace orbilux::win32
