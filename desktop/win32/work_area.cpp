@@ -4,10 +4,15 @@
 
 namespace orbilux::win32 {
 
-WorkAreaSize ReadWorkArea() {
+RECT ReadWorkAreaRect() {
     RECT area{};
     if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
         area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return area;
+}
+
+WorkAreaSize ReadWorkArea() {
+    const RECT area = ReadWorkAreaRect();
     return WorkAreaSize{area.right - area.left, area.bottom - area.top};
 }
 

@@ -14,9 +14,7 @@ void ShellLinkOpener::openAddress(const std::wstring& address) {
 }
 
 ui::Rect Win32ScreenInfo::workArea() {
-    RECT area{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
-        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const RECT area = ReadWorkAreaRect();
     return {area.left, area.top, area.right, area.bottom};
 }
 
