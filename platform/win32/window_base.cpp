@@ -9,8 +9,7 @@ WindowBase::~WindowBase() {
     }
 }
 
-void WindowBase::registerClass(const wchar_t* className, HBRUSH background, UINT style, HICON icon,
-                               HCURSOR cursor) {
+void WindowBase::registerClass(const wchar_t* className, HBRUSH background, UINT style, HICON icon, HCURSOR cursor) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;

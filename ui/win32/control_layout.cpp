@@ -37,8 +37,8 @@ void ControlLayout::setDpi(Dpi dpi) {
 HWND ControlLayout::add(HWND parent, const ControlTemplate& control) {
     const RECT r = dpi_.scale(control.rect);
     const HWND window =
-        CreateWindowExW(control.exStyle, control.className, control.text.c_str(), WS_CHILD | WS_VISIBLE | control.style, r.left,
-                        r.top, r.right - r.left, r.bottom - r.top, parent,
+        CreateWindowExW(control.exStyle, control.className, control.text.c_str(), WS_CHILD | WS_VISIBLE | control.style,
+                        r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr), nullptr);
     if (window) track(window, control.rect, control.font);
     return window;
