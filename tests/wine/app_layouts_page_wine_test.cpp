@@ -54,16 +54,7 @@ protected:
         for (const auto& row : gui_driver::ListViewRows(list_, 4)) descriptions.push_back(row[1]);
         return descriptions;
     }
-    std::wstring question(gui_driver::AppProcess& app, int answer) {
-        const auto box = gui_driver::WaitForMessageBox(app.id(), StepTimeoutMs);
-        EXPECT_TRUE(box);
-        if (!box) return {};
-        EXPECT_EQ(box->title, L"Confirm");
-        gui_driver::AnswerMessageBox(box->window, answer);
-        // Gone before the next question is looked for.
-        WaitUntil([&] { return !IsWindow(box->window) || !IsWindowVisible(box->window); }, StepTimeoutMs);
-        return box->text;
-    }
+    std::wstring question(gui_driver::AppProcess& app, int answer) { return answerMessageBox(app, answer, L"Confirm"); }
     static Texts IdsInRegistry() {
         auto key = win32::Win32Registry().openKeyForReading(L"Software\\Orbilux\\Saves");
         return key ? key->valueNames() : Texts{};

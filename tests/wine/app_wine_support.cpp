@@ -71,10 +71,13 @@ HWND AppStory::waitForMainWindow(gui_driver::AppProcess& app) {
     return window;
 }
 
-std::wstring AppStory::answerMessageBox(gui_driver::AppProcess& app, int button) {
+std::wstring AppStory::answerMessageBox(gui_driver::AppProcess& app, int button, const wchar_t* title) {
     const auto box = gui_driver::WaitForMessageBox(app.id(), StepTimeoutMs);
     EXPECT_TRUE(box.has_value()) << "no message box came up";
     if (!box) return {};
+    if (title) {
+        EXPECT_EQ(box->title, title);
+    }
     gui_driver::AnswerMessageBox(box->window, button);
     // Gone before the next step looks for windows.
     gui_driver::WaitUntil([&] { return !IsWindow(box->window) || !IsWindowVisible(box->window); }, StepTimeoutMs);

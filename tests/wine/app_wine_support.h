@@ -36,8 +36,9 @@ protected:
     std::unique_ptr<gui_driver::AppProcess> startApp(const std::wstring& arguments = L"");
     // Its main window once it is shown (fails the test on a timeout).
     HWND waitForMainWindow(gui_driver::AppProcess& app);
-    // Answers the message box that must come up next, returning its text.
-    std::wstring answerMessageBox(gui_driver::AppProcess& app, int button = IDOK);
+    // Answers the message box that must come up next, returning its text;
+    // with `title`, the box must also have that title.
+    std::wstring answerMessageBox(gui_driver::AppProcess& app, int button = IDOK, const wchar_t* title = nullptr);
     // "Exit" from the File menu; the program must end.
     void exitThroughMenu(gui_driver::AppProcess& app, HWND window);
 
