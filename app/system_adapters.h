@@ -24,6 +24,7 @@ struct SystemAdapters {
     win32::Win32LocaleSource locale;
     win32::Win32ScreenMetrics screen;
     win32::Win32TickSource ticks;
+    win32::Win32TimeZone timeZone;
 
     // The shape engine's desktop, telling `notifier` when there is none.
     // Keep it as long as the engine that uses it.

@@ -4,6 +4,7 @@
 #include "app/system_adapters.h"
 #include "cli/command.h"
 #include "cli/layout_commands.h"
+#include "cli/layout_file_commands.h"
 #include "cli/settings_command.h"
 
 namespace orbilux::cli {
@@ -14,8 +15,11 @@ std::vector<Command> SystemCommands() {
     // One set for the whole run, as the window program holds its own.
     static app::SystemAdapters adapters;
     std::vector<Command> commands = DesktopCommands(adapters);
-    for (Command& command :
-         LayoutCommandsOver([](UserNotifier& notifier) { return LayoutStore(adapters.layoutStorePorts(notifier)); }))
+    const LayoutStoreFactory makeStore = [](UserNotifier& notifier) {
+        return LayoutStore(adapters.layoutStorePorts(notifier));
+    };
+    for (Command& command : LayoutCommandsOver(makeStore)) commands.push_back(std::move(command));
+    for (Command& command : LayoutFileCommandsOver(makeStore, {adapters.registry, adapters.timeZone, adapters.locale}))
         commands.push_back(std::move(command));
     commands.push_back(SettingsCommandOver(adapters.profile, adapters.registry, adapters.locations));
     return commands;

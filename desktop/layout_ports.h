@@ -1,10 +1,11 @@
 // What the layout store needs of the system besides the registry and the
 // desktop: the local time, the user's locale settings, the primary screen's
-// size and a high-resolution clock to seed new ids from. The Win32 adapters
+// size, a high-resolution clock to seed new ids from, and the time zone. The Win32 adapters
 // are in desktop/win32/layout_ports_win32.h; tests use fixed fakes.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "desktop/layout_date.h"
 
@@ -43,6 +44,16 @@ public:
     // A fast-moving counter (the performance counter, or the millisecond
     // tick count where there is none) that new ids are seeded from.
     virtual uint64_t highResolutionTicks() = 0;
+};
+
+// Converts between local time and UTC with the rules of the user's time
+// zone for that date (layout headers hold local time, layout files UTC).
+class TimeZone {
+public:
+    virtual ~TimeZone() = default;
+    // nullopt when the moment can't be converted.
+    virtual std::optional<LocalDateTime> localToUtc(const LocalDateTime& local) = 0;
+    virtual std::optional<LocalDateTime> utcToLocal(const LocalDateTime& utc) = 0;
 };
 
 }  // namespace orbilux

@@ -12,14 +12,22 @@ namespace orbilux {
 
 const char* LayoutStatusText(LayoutStatus status) {
     switch (status) {
-        case LayoutStatus::Done: return "done";
-        case LayoutStatus::NoDesktop: return "no desktop list view";
-        case LayoutStatus::NoShellProcess: return "the desktop list view has no owning process";
-        case LayoutStatus::DesktopChanged: return "the desktop went away while its icons were read";
-        case LayoutStatus::InvalidId: return "not a usable layout id";
-        case LayoutStatus::NoSuchLayout: return "no such layout";
-        case LayoutStatus::HeaderUnreadable: return "the layout's header is not text";
-        case LayoutStatus::RegistryFailed: return "a registry key or value could not be written";
+        case LayoutStatus::Done:
+            return "done";
+        case LayoutStatus::NoDesktop:
+            return "no desktop list view";
+        case LayoutStatus::NoShellProcess:
+            return "the desktop list view has no owning process";
+        case LayoutStatus::DesktopChanged:
+            return "the desktop went away while its icons were read";
+        case LayoutStatus::InvalidId:
+            return "not a usable layout id";
+        case LayoutStatus::NoSuchLayout:
+            return "no such layout";
+        case LayoutStatus::HeaderUnreadable:
+            return "the layout's header is not text";
+        case LayoutStatus::RegistryFailed:
+            return "a registry key or value could not be written";
     }
     return "unknown";
 }
@@ -27,11 +35,25 @@ const char* LayoutStatusText(LayoutStatus status) {
 LayoutStore::LayoutStore(const LayoutStorePorts& ports, std::wstring registryRoot)
     : ports_(ports), root_(std::move(registryRoot)) {}
 
-std::wstring LayoutStore::headerKeyPath() const { return root_ + L"\\Saves"; }
+std::wstring LayoutStore::headerKeyPath() const {
+    return root_ + L"\\Saves";
+}
 
-std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const { return root_ + L"\\Icons\\" + id; }
+std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const {
+    return root_ + L"\\Icons\\" + id;
+}
 
-std::wstring LayoutStore::NewLayoutId() { return LayoutIdFromSeed(ports_.ticks.highResolutionTicks()); }
+std::wstring LayoutStore::NewLayoutId() {
+    return LayoutIdFromSeed(ports_.ticks.highResolutionTicks());
+}
+
+std::wstring LayoutStore::NewFreeLayoutId() {
+    for (uint64_t attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring id = LayoutIdFromSeed(ports_.ticks.highResolutionTicks() + attempt);
+        if (!HasLayoutHeader(id) && !ports_.registry.keyExists(iconKeyPath(id))) return id;
+    }
+    return std::wstring();
+}
 
 namespace {
 
@@ -56,20 +78,39 @@ std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     return session;
 }
 
+LayoutStatus LayoutStore::ReadDesktopItems(std::vector<DesktopItem>& items, bool tellUserWhenMissing) {
+    items.clear();
+    std::unique_ptr<DesktopSession> session;
+    if (tellUserWhenMissing) {
+        LayoutStatus opened = LayoutStatus::Done;
+        session = openDesktop(opened);
+        if (!session) return opened;
+    } else {
+        DesktopOpenResult result = DesktopOpenResult::Opened;
+        session = ports_.desktop.open(result, DesktopUse::ItemsAndPositions);
+        if (!session)
+            return result == DesktopOpenResult::NoListView ? LayoutStatus::NoDesktop : LayoutStatus::NoShellProcess;
+    }
+    const int32_t count = std::max(session->itemCount(), int32_t(0));
+    if (!ReadAllItems(*session, count, items)) return LayoutStatus::DesktopChanged;
+    return LayoutStatus::Done;
+}
+
 LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring& description) {
     if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
-    LayoutStatus opened = LayoutStatus::Done;
-    std::unique_ptr<DesktopSession> session = openDesktop(opened);
-    if (!session) return {opened};
-
     // Everything is read before anything is deleted: a shell that can't be
     // read (queryItem throws) or went away meanwhile must not cost the user
     // the layout this save was meant to replace.
-    const int32_t count = std::max(session->itemCount(), int32_t(0));
     std::vector<DesktopItem> items;
-    if (!ReadAllItems(*session, count, items)) return {LayoutStatus::DesktopChanged, 0, count};
-    session.reset();
+    const LayoutStatus read = ReadDesktopItems(items, true);
+    if (read != LayoutStatus::Done) return {read, 0, static_cast<int32_t>(items.size())};
+    return SaveItems(id, description, items);
+}
 
+LayoutOutcome LayoutStore::SaveItems(const std::wstring& id, const std::wstring& description,
+                                     const std::vector<DesktopItem>& items) {
+    if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
+    const int32_t count = static_cast<int32_t>(items.size());
     LayoutOutcome outcome{LayoutStatus::Done, 0, count};
     const std::wstring iconPath = iconKeyPath(id);
     ports_.registry.deleteKeyTree(iconPath);  // missing when the id is new
@@ -113,7 +154,9 @@ std::vector<std::wstring> LayoutStore::ListLayoutIds() {
     return headerKey->valueNames();
 }
 
-bool LayoutStore::HeaderKeyUsable() { return ports_.registry.openKey(headerKeyPath(), true) != nullptr; }
+bool LayoutStore::HeaderKeyUsable() {
+    return ports_.registry.openKey(headerKeyPath(), true) != nullptr;
+}
 
 bool LayoutStore::HasLayoutHeader(const std::wstring& id) {
     if (id.empty()) return false;
@@ -198,8 +241,9 @@ LayoutOutcome LayoutStore::DeleteLayout(const std::wstring& id) {
         found = true;
         if (!ports_.registry.deleteKeyTree(iconPath)) failed = true;
     }
-    const LayoutStatus status =
-        failed ? LayoutStatus::RegistryFailed : found ? LayoutStatus::Done : LayoutStatus::NoSuchLayout;
+    const LayoutStatus status = failed  ? LayoutStatus::RegistryFailed
+                                : found ? LayoutStatus::Done
+                                        : LayoutStatus::NoSuchLayout;
     return {status};
 }
 

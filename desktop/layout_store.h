@@ -82,6 +82,10 @@ public:
 
     // A fresh id of 8 decimal digits (layout_id.h).
     std::wstring NewLayoutId();
+    // A new id by the same rule that neither a header nor an icon key uses
+    // yet (a clock that hasn't moved gives the same seed twice, so later
+    // tries add the try's number to it); empty when none of 100 was free.
+    std::wstring NewFreeLayoutId();
 
     // Saves the current desktop under the id, replacing what was there. Every
     // item's text and position is read first; only when all reads succeeded
@@ -91,6 +95,16 @@ public:
     // header or an icon value couldn't be written (the rest is still written).
     // Icons whose value names collide are counted in iconsSharingAName.
     LayoutOutcome SaveLayout(const std::wstring& id, const std::wstring& description);
+
+    // Reads every desktop item's text and position (what SaveLayout saves).
+    // Without `tellUserWhenMissing` a missing list view is only reported as
+    // NoDesktop: no message, no quit. DesktopChanged when the shell went
+    // away meanwhile (`items` then holds what was read).
+    LayoutStatus ReadDesktopItems(std::vector<DesktopItem>& items, bool tellUserWhenMissing);
+    // Saves items read earlier under the id, as SaveLayout saves the
+    // desktop it has just read (the icon count is the number of items).
+    LayoutOutcome SaveItems(const std::wstring& id, const std::wstring& description,
+                            const std::vector<DesktopItem>& items);
 
     // The header key's value names in the registry's enumeration order;
     // empty when the key can't be opened.

@@ -21,6 +21,43 @@ std::optional<std::wstring> LocaleText(LCTYPE type) {
 
 }  // namespace
 
+namespace {
+
+SYSTEMTIME ToSystemTime(const LocalDateTime& when) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(when.year);
+    time.wMonth = static_cast<WORD>(when.month);
+    time.wDay = static_cast<WORD>(when.day);
+    time.wHour = static_cast<WORD>(when.hour);
+    time.wMinute = static_cast<WORD>(when.minute);
+    time.wSecond = static_cast<WORD>(when.second);
+    return time;
+}
+
+LocalDateTime FromSystemTime(const SYSTEMTIME& time) {
+    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+}
+
+}  // namespace
+
+std::optional<LocalDateTime> Win32TimeZone::localToUtc(const LocalDateTime& local) {
+    // The rules of the current time zone for that date (daylight saving
+    // time included); SYSTEMTIME only reaches back to 1601.
+    if (!IsValidDateTime(local) || local.year < 1601) return std::nullopt;
+    const SYSTEMTIME in = ToSystemTime(local);
+    SYSTEMTIME out{};
+    if (!TzSpecificLocalTimeToSystemTime(nullptr, &in, &out)) return std::nullopt;
+    return FromSystemTime(out);
+}
+
+std::optional<LocalDateTime> Win32TimeZone::utcToLocal(const LocalDateTime& utc) {
+    if (!IsValidDateTime(utc) || utc.year < 1601) return std::nullopt;
+    const SYSTEMTIME in = ToSystemTime(utc);
+    SYSTEMTIME out{};
+    if (!SystemTimeToTzSpecificLocalTime(nullptr, &in, &out)) return std::nullopt;
+    return FromSystemTime(out);
+}
+
 LocalDateTime Win32Clock::localNow() {
     SYSTEMTIME now{};
     GetLocalTime(&now);

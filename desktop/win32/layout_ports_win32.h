@@ -1,5 +1,5 @@
 // The layout store's system ports on Windows: local time, the user's locale,
-// the primary screen's size and the performance counter.
+// the primary screen's size, the performance counter and the time zone.
 #pragma once
 
 #include "desktop/layout_ports.h"
@@ -28,6 +28,13 @@ public:
 class Win32TickSource : public TickSource {
 public:
     uint64_t highResolutionTicks() override;
+};
+
+// TzSpecificLocalTimeToSystemTime and back, with the current time zone.
+class Win32TimeZone : public TimeZone {
+public:
+    std::optional<LocalDateTime> localToUtc(const LocalDateTime& local) override;
+    std::optional<LocalDateTime> utcToLocal(const LocalDateTime& utc) override;
 };
 
 }  // namespace orbilux::win32

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "cli/layout_file_commands.h"
+#include "desktop/layout_file_io.h"
+#include "tests/support/cli_run.h"
+#include "tests/support/fake_layout_ports.h"
+#include "tests/support/temp_dir.h"
+
+namespace orbilux::cli {
+namespace {
+
+class UtcZone : public TimeZone {
+public:
+    std::optional<LocalDateTime> localToUtc(const LocalDateTime& local) override { return local; }
+    std::optional<LocalDateTime> utcToLocal(const LocalDateTime& utc) override { return utc; }
+};
+
+class LayoutFileCommandsTest : public ::testing::Test {
+protected:
+    LayoutFileCommandsTest() {
+        rig_.clock.now = LocalDateTime{2024, 3, 7, 14, 5, 9};
+        for (int i = 0; i < 3; ++i) rig_.desktop.add(L"Icon " + std::to_wstring(i), 10 * i, 20 * i);
+        LayoutStoreFactory makeStore = [this](UserNotifier& notifier) {
+            return LayoutStore(LayoutStorePorts{rig_.registry, rig_.desktop, notifier, rig_.clock, rig_.locale,
+                                                rig_.screen, rig_.ticks});
+        };
+        commands_ = LayoutCommandsOver(makeStore);
+        for (Command& command : LayoutFileCommandsOver(makeStore, {rig_.registry, zone_, rig_.locale}))
+            commands_.push_back(command);
+    }
+
+    test::CliRun run(const Args& args) {
+        for (const Command& command : commands_)
+            if (command.name == args[0]) return test::RunCommand(command, Args(args.begin() + 1, args.end()));
+        ADD_FAILURE() << "no command " << args[0];
+        return {-1, "", ""};
+    }
+
+    test::LayoutStoreRig rig_;
+    UtcZone zone_;
+    std::vector<Command> commands_;
+    test::TempDir dir_;
+};
+
+TEST_F(LayoutFileCommandsTest, ExportDeleteImportRestoresTheIcons) {
+    ASSERT_EQ(run({"save", "--id", "00001234", "--description", "Desk"}).status, 0);
+    const std::string file = dir_.file("desk.orbilux-layout.json").u8string();
+    const test::CliRun exported = run({"export", "newest", "-o", file});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(run({"export", "00001234"}).out, ReadWholeFile(file, 100000).bytes);
+    ASSERT_EQ(run({"delete", "00001234"}).status, 0);
+
+    for (DesktopItem& item : rig_.desktop.items) item.x = item.y = 999;
+    std::swap(rig_.desktop.items[0], rig_.desktop.items[2]);
+    const test::CliRun imported = run({"import", file, "--json"});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    ASSERT_EQ(imported.out.size(), std::string("{\"id\": \"12345678\", \"icons\": 3}\n").size()) << imported.out;
+    const std::string id = imported.out.substr(8, 8);
+    EXPECT_EQ(run({"list"}).out.find(id + "\t2024-03-07T14:05:09\t1280x1024\t3 icons\tDesk"), 0u);
+
+    ASSERT_EQ(run({"restore", id}).status, 0);
+    EXPECT_EQ(rig_.desktop.items[0].text, L"Icon 2");
+    EXPECT_EQ(rig_.desktop.items[0].x, 20);
+    EXPECT_EQ(rig_.desktop.items[2].y, 0);
+}
+
+TEST_F(LayoutFileCommandsTest, ARefusedFileSaysWhyAndAddsNothing) {
+    const auto broken = dir_.write("broken.json", {'{', '}'});
+    const test::CliRun imported = run({"import", broken.u8string()});
+    EXPECT_EQ(imported.status, ExitFailure);
+    EXPECT_NE(imported.err.find("broken.json: line 1, column 3: member \"description\" missing"), std::string::npos)
+        << imported.err;
+    EXPECT_EQ(run({"import", dir_.path().u8string()}).err.find("not a regular file") != std::string::npos, true);
+    EXPECT_TRUE(rig_.store.ListLayoutIds().empty());
+    EXPECT_EQ(run({"export", "99999999"}).err, "orbiluxctl export: layout 99999999: no such layout\n");
+}
+
+}  // namespace
+}  // namespace orbilux::cli
