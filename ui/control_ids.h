@@ -30,6 +30,9 @@ enum CommandId : uint16_t {
     DelLayoutA = 1018,
     ReplaceLayoutA = 1019,
     SetLayoutDescA = 1020,
+    ExportLayoutA = 1021,    // File menu: the selected layout to a file
+    ImportLayoutA = 1022,    // File menu: a layout file as a new saved layout
+    UndoLastChangeA = 1023,  // main and tray menus: restore "Before the last change"
 };
 
 // Controls that are not command buttons.

@@ -24,6 +24,14 @@ inline constexpr const wchar_t* ReminderMessage =
     L"and Auto arrange\r\n  -  For Windows Vista/7 users : Right click on Desktop, select View and uncheck Align "
     L"to Grid and Auto arrange";
 
+inline constexpr const wchar_t* ExportFailedMessage = L"The layout could not be exported: ";
+inline constexpr const wchar_t* ImportRefusedMessage = L"The file could not be imported: ";
+// The file dialogs' filter: layout files, then everything.
+inline constexpr const wchar_t* LayoutFilesFilterName = L"Orbilux layouts (*.orbilux-layout.json)";
+inline constexpr const wchar_t* LayoutFilesPattern = L"*.orbilux-layout.json";
+inline constexpr const wchar_t* AllFilesFilterName = L"All files (*.*)";
+inline constexpr const wchar_t* LayoutFileExtension = L".orbilux-layout.json";
+
 // Layout descriptions of the saves the start-up makes.
 inline constexpr const wchar_t* FirstUseSaveDescription = L"First use save.";
 inline constexpr const wchar_t* StartupSaveDescription = L"Saved when program started.";
@@ -49,6 +57,9 @@ inline constexpr const wchar_t* ReminderOkButton = L"Ok, I disabled";
 // Main menu.
 inline constexpr const wchar_t* FileMenu = L"File";
 inline constexpr const wchar_t* ExitItem = L"Exit";
+inline constexpr const wchar_t* ExportLayoutItem = L"Export layout...";
+inline constexpr const wchar_t* ImportLayoutItem = L"Import layout...";
+inline constexpr const wchar_t* UndoLastChangeItem = L"Undo last change";
 inline constexpr const wchar_t* SaveLayoutMenu = L"Save layout";
 inline constexpr const wchar_t* SaveLayoutWithDescriptionItem = L"Save layout with description";
 inline constexpr const wchar_t* RestoreLayoutsMenu = L"Restore layouts";
