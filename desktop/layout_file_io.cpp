@@ -70,7 +70,7 @@ std::string WriteWholeFile(const fs::path& target, const std::string& bytes) {
             return "the file could not be written";
         }
     }
-    const std::string failure = ReplaceFile(temporary, target);
+    const std::string failure = RenameOver(temporary, target);
     if (!failure.empty()) {
         std::error_code ignored;
         fs::remove(temporary, ignored);

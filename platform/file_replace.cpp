@@ -8,7 +8,7 @@
 
 namespace orbilux {
 
-std::string ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+std::string RenameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
 #ifdef _WIN32
     // MoveFileExW replaces atomically on one volume; std::filesystem::rename
     // of some runtimes refuses an existing target on Windows.

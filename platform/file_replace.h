@@ -9,6 +9,6 @@ namespace orbilux {
 
 // Moves `from` to `to`, replacing `to` when it exists. Empty when it
 // worked, otherwise what failed.
-std::string ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+std::string RenameOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace orbilux
