@@ -7,11 +7,13 @@ namespace orbilux::app {
 namespace {
 
 // Set at build time; see the README.
-ui::WebSite BuiltInWebSite() { return {ORBILUX_WEB_HOME, ORBILUX_SUPPORT_MAIL}; }
+ui::WebSite BuiltInWebSite() {
+    return {ORBILUX_WEB_HOME, ORBILUX_SUPPORT_MAIL};
+}
 
 HICON LoadAppIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(AppIconId), IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(AppIconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 }  // namespace
@@ -20,13 +22,17 @@ App::App()
     : largeIcon_(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
       smallIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
       window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
-      optionsDialog_(painter_, win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
+      optionsDialog_(painter_,
+                     win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
                                         layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
                                          commands_, options_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
-                                             descriptionDialog_, dateFormat_}) {
+                                             descriptionDialog_, dateFormat_}),
+      filesPresenter_(ui::LayoutFilesPorts{
+          commands_, layouts_, system_.registry, system_.timeZone, system_.locale, fileDialogs_, notifier_, undo_,
+          [this] { return layoutsPresenter_.selectedLayoutId(); }, [this] { layoutsPresenter_.showLayoutsAnew(); }}) {
     window_.setPresenter(presenter_);
     shapePage_.setPresenter(shapePresenter_);
     presenter_.plugIn(shapePresenter_);
@@ -44,6 +50,8 @@ int App::run() {
     window_.create();
     descriptionDialog_.attach(window_.hwnd());
     optionsDialog_.attach(window_.hwnd());
+    fileDialogs_.attach(window_.hwnd());
+    filesPresenter_.refreshUndo();
     window_.show();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -9,17 +9,20 @@
 #include "app/system_adapters.h"
 #include "desktop/layout_store.h"
 #include "desktop/shell_desktop_port.h"
+#include "desktop/undo_snapshot.h"
 #include "engine/shape_engine.h"
 #include "platform/win32/unique_handle.h"
 #include "settings/program_options.h"
 #include "settings/settings_store.h"
 #include "ui/commands/command_table.h"
+#include "ui/layouts/layout_files_presenter.h"
 #include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
 #include "ui/shape/shape_page_presenter.h"
 #include "ui/skin/skin.h"
 #include "ui/win32/description_dialog.h"
 #include "ui/win32/layered_window.h"
+#include "ui/win32/layout_file_dialogs.h"
 #include "ui/win32/layouts_page.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_box_notifier.h"
@@ -59,6 +62,7 @@ private:
     // The core.
     ShapeEngine engine_{desktop_};
     LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
+    UndoSnapshot undo_{layouts_};
     SettingsStore settings_{system_.profile, system_.registry, system_.locations};
     ProgramOptions options_;
 
@@ -73,9 +77,11 @@ private:
     win32::LayoutsPage layoutsPage_{skin_};
     win32::DescriptionDialogAsker descriptionDialog_{painter_};
     win32::OptionsDialogOpener optionsDialog_;
+    win32::LayoutFileDialogsWin32 fileDialogs_;
     ui::MainPresenter presenter_;
     ui::ShapePagePresenter shapePresenter_;
     ui::LayoutsPagePresenter layoutsPresenter_;
+    ui::LayoutFilesPresenter filesPresenter_;
 };
 
 }  // namespace orbilux::app

@@ -31,8 +31,8 @@ LayoutsPagePresenter::LayoutsPagePresenter(const LayoutsPagePorts& ports) : port
 
 void LayoutsPagePresenter::setRowControlsEnabled(bool enabled) {
     ports_.view.setDescriptionEnabled(enabled);
-    for (const uint16_t id :
-         {CommandId::RestoreSelLayoutA, CommandId::DelLayoutA, CommandId::ReplaceLayoutA, CommandId::SetLayoutDescA})
+    for (const uint16_t id : {CommandId::RestoreSelLayoutA, CommandId::DelLayoutA, CommandId::ReplaceLayoutA,
+                              CommandId::SetLayoutDescA, CommandId::ExportLayoutA})
         ports_.commands.setEnabled(id, enabled);
 }
 
@@ -40,6 +40,11 @@ LayoutRow LayoutsPagePresenter::rowOf(const LayoutInfo& info, const DateDisplayF
     return {DateText(info.savedAt, format), info.description,
             std::to_wstring(info.screenWidth) + L"x" + std::to_wstring(info.screenHeight),
             std::to_wstring(info.iconCount), info.id};
+}
+
+std::wstring LayoutsPagePresenter::selectedLayoutId() {
+    const LayoutRow* row = selected();
+    return row ? row->id : std::wstring();
 }
 
 const LayoutRow* LayoutsPagePresenter::selected() {

@@ -56,6 +56,14 @@ public:
     bool LoadMItemClick(uint16_t itemId);
 
     const std::vector<LayoutRow>& rows() const { return rows_; }
+    // The id of the selected row's layout; empty when no row is selected.
+    std::wstring selectedLayoutId();
+    // The list and both saved-layouts submenus read anew (after a change
+    // made elsewhere, such as an import).
+    void showLayoutsAnew() {
+        FillLayoutsList();
+        BuildSavedLayoutsMenu(SavedLayoutsMenu::Tray);
+    }
 
 private:
     struct MenuItem {

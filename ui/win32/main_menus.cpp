@@ -23,7 +23,12 @@ MainMenus::MainMenus() {
     namespace t = ui::texts;
     bar_ = CreateMenu();
     HMENU file = CreatePopupMenu();
+    AddItem(file, ui::UndoLastChangeA, t::UndoLastChangeItem);
+    AddSeparator(file);
     AddItem(file, ui::ExitA, t::ExitItem);
+    AddSeparator(file);
+    AddItem(file, ui::ExportLayoutA, t::ExportLayoutItem);
+    AddItem(file, ui::ImportLayoutA, t::ImportLayoutItem);
     AddSubmenu(bar_, file, t::FileMenu);
     HMENU save = CreatePopupMenu();
     AddItem(save, ui::SaveLayoutWithDescription, t::SaveLayoutWithDescriptionItem);
@@ -47,6 +52,7 @@ MainMenus::MainMenus() {
     traySavedLayouts_ = CreatePopupMenu();
     traySavedLayoutsPosition_ = static_cast<UINT>(GetMenuItemCount(tray));
     AddSubmenu(tray, traySavedLayouts_, t::TrayRestoreLayoutsItem);
+    AddItem(tray, ui::UndoLastChangeA, t::UndoLastChangeItem);
     AddItem(tray, ui::LoadAndSetA, t::TrayRefreshShapeItem);
     AddSeparator(tray);
     AddItem(tray, ui::RestoreA, t::TrayShowItem);

@@ -5,7 +5,9 @@
 //     a list view whose icons don't move, so it has nothing to repaint);
 //   - applying 500 targets: wall time, and messages the list view received per icon;
 //   - saving and restoring 1,000 icons: wall time, list-view messages and
-//     registry calls per icon.
+//     registry calls per icon;
+//   - exporting and importing a 1,000-icon layout file: wall time (registry
+//     and file together) and the file's size per icon.
 // Prints one line per figure; nothing here is a pass/fail test.
 #include <windows.h>
 
@@ -13,10 +15,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "desktop/layout_file.h"
+#include "desktop/layout_file_io.h"
 #include "desktop/layout_store.h"
+#include "desktop/layout_transfer.h"
 #include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/layout_ports_win32.h"
 #include "desktop/win32/list_view_finder.h"
@@ -62,10 +69,11 @@ void BenchApply(bool autoArrange) {
     const standin::Report report = desktop.report();  // the last round's messages
     std::size_t styleChanges = 0;
     for (const std::string& event : report.events) styleChanges += event.rfind("style", 0) == 0;
-    std::printf("apply %d targets (auto-arrange %s): median %.1f ms, %.2f list-view messages + %.3f style changes "
-                "per icon\n",
-                Icons, autoArrange ? "on" : "off", Median(times), double(report.receivedTotal()) / Icons,
-                double(styleChanges) / Icons);
+    std::printf(
+        "apply %d targets (auto-arrange %s): median %.1f ms, %.2f list-view messages + %.3f style changes "
+        "per icon\n",
+        Icons, autoArrange ? "on" : "off", Median(times), double(report.receivedTotal()) / Icons,
+        double(styleChanges) / Icons);
 }
 
 // Where every icon stands now, as the list view reports it.
@@ -150,14 +158,69 @@ void BenchLayouts() {
                 Median(restoreTimes), double(restoreMessages) / Icons, double(restoreCalls) / Icons);
 }
 
+void BenchLayoutFiles() {
+    constexpr int Icons = 1000;
+    standin::LaunchOptions options;
+    options.icons = Icons;
+    standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
+
+    win32::Win32Registry registry;
+    test::RealDesktop real;
+    win32::Win32Clock clock;
+    win32::Win32LocaleSource locale;
+    win32::Win32ScreenMetrics screen;
+    win32::Win32TickSource ticks;
+    win32::Win32TimeZone zone;
+    const std::wstring root = L"Software\\OrbiluxBench";
+    LayoutStore store(LayoutStorePorts{registry, real.access, real.notifier, clock, locale, screen, ticks}, root);
+    store.SaveLayout(L"00000001", L"bench");
+    const LayoutTransferPorts ports{store, registry, zone, locale};
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::filesystem::path file = std::wstring(temp) + L"orbilux-bench.orbilux-layout.json";
+
+    std::vector<double> exportTimes, importTimes;
+    std::size_t bytes = 0;
+    for (int round = 0; round < 5; ++round) {
+        exportTimes.push_back(Milliseconds([&] {
+            const std::string text = ComposeLayoutFile(ExportLayout(ports, L"00000001").layout);
+            bytes = text.size();
+            WriteWholeFile(file, text);
+        }));
+        std::wstring id;
+        importTimes.push_back(Milliseconds([&] {
+            const FileRead read = ReadWholeFile(file, MaxLayoutFileBytes);
+            id = ImportLayout(ports, ParseLayoutFile(read.bytes).layout).id;
+        }));
+        store.DeleteLayout(id);
+    }
+    registry.deleteKeyTree(root);
+    std::filesystem::remove(file);
+    std::printf(
+        "export %d icons to a file: median %.1f ms; import: median %.1f ms; file %zu bytes, %.1f bytes per "
+        "icon\n",
+        Icons, Median(exportTimes), Median(importTimes), bytes, double(bytes) / Icons);
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // "layout-files": only the layout-file figures.
+    if (argc > 1 && std::string(argv[1]) == "layout-files") {
+        try {
+            BenchLayoutFiles();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "wine bench: %s\n", e.what());
+            return 1;
+        }
+        return 0;
+    }
     try {
         BenchPlacements();
         BenchApply(false);
         BenchApply(true);
         BenchLayouts();
+        BenchLayoutFiles();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "wine bench: %s\n", e.what());
         return 1;
