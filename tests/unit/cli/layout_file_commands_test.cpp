@@ -2,6 +2,8 @@
 
 #include "cli/layout_file_commands.h"
 #include "desktop/layout_file_io.h"
+#include "desktop/undo_snapshot.h"
+#include "platform/text.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/fake_layout_ports.h"
 #include "tests/support/temp_dir.h"
@@ -73,6 +75,21 @@ TEST_F(LayoutFileCommandsTest, ARefusedFileSaysWhyAndAddsNothing) {
     EXPECT_EQ(run({"import", dir_.path().u8string()}).err.find("not a regular file") != std::string::npos, true);
     EXPECT_TRUE(rig_.store.ListLayoutIds().empty());
     EXPECT_EQ(run({"export", "99999999"}).err, "orbiluxctl export: layout 99999999: no such layout\n");
+}
+
+TEST_F(LayoutFileCommandsTest, RestoreBeforeLastChangeUndoesAndASecondTimeRedoes) {
+    EXPECT_EQ(run({"restore", "before-last-change"}).err, "orbiluxctl restore: there is no change to undo\n");
+    UndoSnapshot undo(rig_.store);
+    undo.actionStarting();
+    for (DesktopItem& item : rig_.desktop.items) item.x = 777;
+    undo.actionFinished();
+
+    const test::CliRun undone = run({"restore", "before-last-change"});
+    ASSERT_EQ(undone.status, 0) << undone.err;
+    EXPECT_EQ(undone.out, "restored " + Utf8FromWide(undo.snapshotId()) + ": 3 of 3 icons moved\n");
+    EXPECT_EQ(rig_.desktop.items[2].x, 20);
+    ASSERT_EQ(run({"restore", "before-last-change"}).status, 0);
+    EXPECT_EQ(rig_.desktop.items[2].x, 777);
 }
 
 }  // namespace
