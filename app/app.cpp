@@ -22,11 +22,13 @@ App::App()
       window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
       optionsDialog_(painter_, win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
-                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
+                                        layer_, links_, screen_, files_, skin_, system_.shellModel,
+                                        BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
-                                         commands_, options_}),
+                                         commands_, options_, actions_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
-                                             descriptionDialog_, dateFormat_}) {
+                                             descriptionDialog_, dateFormat_, actions_}) {
+    actions_.addObserver(shellCommit_);
     window_.setPresenter(presenter_);
     shapePage_.setPresenter(shapePresenter_);
     presenter_.plugIn(shapePresenter_);
