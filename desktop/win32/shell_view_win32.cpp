@@ -91,16 +91,15 @@ private:
         items_.clear();
         ComPtr<IEnumIDList> all;
         Check(view_->Items(SVGIO_ALLVIEW, IID_PPV_ARGS(&all)), "Items");
+        // Many ids per call: each call may cross into the shell's process.
+        constexpr ULONG Batch = 256;
+        ITEMIDLIST* ids[Batch] = {};
         for (;;) {
-            ITEMIDLIST* id = nullptr;
             ULONG fetched = 0;
-            const HRESULT result = all->Next(1, &id, &fetched);
+            const HRESULT result = all->Next(Batch, ids, &fetched);
             Check(result, "IEnumIDList::Next");
-            if (result != S_OK || fetched != 1 || !id) {
-                CoTaskMemFree(id);
-                break;
-            }
-            items_.emplace_back(id);
+            for (ULONG i = 0; i < fetched && i < Batch; ++i) items_.emplace_back(ids[i]);
+            if (result != S_OK || fetched == 0) break;
         }
     }
 
