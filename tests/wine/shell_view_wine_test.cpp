@@ -1,19 +1,19 @@
-// The desktop's shell view as a program reaches it (CoCreateInstance of
+// The desktop's shell view as the program reaches it (Win32ShellIconModel:
 // ShellWindows, FindWindowSW, the top-level browser, IFolderView2), served
-// by standin-shellview.dll over the stand-in's icon model, under Wine.
+// by standin-shellview.dll over the stand-in's icon model, under Wine; and
+// Wine's own desktop view, which has no items, seen as no view at all.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <commctrl.h>
-#include <exdisp.h>
-#include <shlguid.h>
-#include <shlobj.h>
-#include <wrl/client.h>
 
 #include <string>
 #include <vector>
 
+#include "desktop/shell_model_commit.h"
+#include "desktop/win32/shell_view_win32.h"
+#include "platform/win32/com_apartment.h"
 #include "tests/wine/wine_test_support.h"
 #include "tools/standin-desktop/shell_view_registration.h"
 #include "tools/standin-desktop/standin_client.h"
@@ -21,80 +21,9 @@
 namespace orbilux {
 namespace {
 
-using Microsoft::WRL::ComPtr;
 using standin::LaunchOptions;
 using standin::Report;
 using standin::StandInDesktop;
-
-class ComApartment {
-public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
-};
-
-// The desktop's browser, or S_FALSE and none.
-HRESULT FindDesktop(ComPtr<IDispatch>& browser) {
-    ComPtr<IShellWindows> windows;
-    HRESULT result = CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_ALL, IID_PPV_ARGS(&windows));
-    if (FAILED(result)) return result;
-    VARIANT location{}, root{};
-    location.vt = VT_I4;
-    location.lVal = CSIDL_DESKTOP;
-    VariantInit(&root);
-    LONG window = 0;
-    return windows->FindWindowSW(&location, &root, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH, &browser);
-}
-
-ComPtr<IFolderView2> DesktopView() {
-    ComPtr<IDispatch> browser;
-    EXPECT_EQ(FindDesktop(browser), S_OK);
-    ComPtr<IServiceProvider> services;
-    ComPtr<IShellBrowser> shellBrowser;
-    ComPtr<IShellView> view;
-    ComPtr<IFolderView2> folderView;
-    if (browser && SUCCEEDED(browser.As(&services)) &&
-        SUCCEEDED(services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&shellBrowser))) &&
-        SUCCEEDED(shellBrowser->QueryActiveShellView(&view)))
-        view.As(&folderView);
-    return folderView;
-}
-
-// The view's items by index, freed when it goes.
-class ItemIds {
-public:
-    explicit ItemIds(IFolderView2& view) {
-        ComPtr<IEnumIDList> items;
-        EXPECT_EQ(view.Items(SVGIO_ALLVIEW, IID_PPV_ARGS(&items)), S_OK);
-        LPITEMIDLIST id = nullptr;
-        while (items && items->Next(1, &id, nullptr) == S_OK) ids_.push_back(id);
-    }
-    ~ItemIds() {
-        for (LPITEMIDLIST id : ids_) CoTaskMemFree(id);
-    }
-    ItemIds(const ItemIds&) = delete;
-    ItemIds& operator=(const ItemIds&) = delete;
-    std::size_t size() const { return ids_.size(); }
-    LPCITEMIDLIST operator[](std::size_t i) const { return ids_[i]; }
-    LPCITEMIDLIST* data() { return const_cast<LPCITEMIDLIST*>(ids_.data()); }
-
-private:
-    std::vector<LPITEMIDLIST> ids_;
-};
-
-std::wstring DisplayName(IShellFolder& folder, LPCITEMIDLIST id) {
-    STRRET name{};
-    if (FAILED(folder.GetDisplayNameOf(id, SHGDN_NORMAL, &name)) || name.uType != STRRET_WSTR) return L"<none>";
-    std::wstring text = name.pOleStr;
-    CoTaskMemFree(name.pOleStr);
-    return text;
-}
 
 HWND StandInListView(const StandInDesktop& desktop) {
     for (HWND progman = FindWindowExW(nullptr, nullptr, L"Progman", nullptr); progman;
@@ -108,16 +37,12 @@ HWND StandInListView(const StandInDesktop& desktop) {
     return nullptr;
 }
 
-POINT ListPosition(StandInDesktop& desktop, int index) {
+std::pair<int, int> ListPosition(StandInDesktop& desktop, int index) {
     const Report report = desktop.report();
     return {report.items.at(std::size_t(index)).x, report.items.at(std::size_t(index)).y};
 }
 
-bool operator==(POINT a, POINT b) {
-    return a.x == b.x && a.y == b.y;
-}
-
-TEST(ShellViewWine, MovesThroughTheViewSurviveRefreshAndListViewMovesDoNot) {
+TEST(ShellViewWine, NamesFlagsAndOneBatchOfPositionsThroughTheView) {
     LaunchOptions options;
     options.icons = 4;
     options.names = {L"Recycle Bin", L"\u6587\u6863 \u00BC", L"tab\there", L""};
@@ -125,79 +50,59 @@ TEST(ShellViewWine, MovesThroughTheViewSurviveRefreshAndListViewMovesDoNot) {
     options.snapToGrid = true;
     StandInDesktop desktop(wine_test::BinaryFolder(), options);
     standin::ShellViewRegistration registration(wine_test::BinaryFolder());
-    ComApartment apartment;
+    win32::ComApartment apartment;
+    win32::Win32ShellIconModel model;
 
-    ComPtr<IFolderView2> view = DesktopView();
-    ASSERT_TRUE(view);
-    int count = 0;
-    ASSERT_EQ(view->ItemCount(SVGIO_ALLVIEW, &count), S_OK);
-    ASSERT_EQ(count, 4);
-    ItemIds ids(*view.Get());
-    ASSERT_EQ(ids.size(), 4u);
-    ComPtr<IShellFolder> folder;
-    ASSERT_EQ(view->GetFolder(IID_PPV_ARGS(&folder)), S_OK);
+    const auto view = model.open();
+    EXPECT_EQ(view->itemNames(), options.names);
+    const ShellFolderFlags flags = view->folderFlags();
+    EXPECT_TRUE(flags.snapToGrid);
+    EXPECT_FALSE(flags.autoArrange);
     const Report before = desktop.report();
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        EXPECT_EQ(DisplayName(*folder.Get(), ids[i]), options.names[i]) << "item " << i;
-        POINT position{};
-        ASSERT_EQ(view->GetItemPosition(ids[i], &position), S_OK);
-        EXPECT_EQ(position.x, before.items[i].x) << "item " << i;
-        EXPECT_EQ(position.y, before.items[i].y) << "item " << i;
-    }
-    DWORD flags = 0;
-    ASSERT_EQ(view->GetCurrentFolderFlags(&flags), S_OK);
-    EXPECT_EQ(flags & (FWF_SNAPTOGRID | FWF_AUTOARRANGE), DWORD(FWF_SNAPTOGRID));
+    const auto read = view->itemPositions({1, 3});
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ((std::pair{read[1].x, read[1].y}), (std::pair{before.items[3].x, before.items[3].y}));
 
     // Items 0 and 2 through the view: the model and the list view both move.
-    POINT targets[] = {{400, 300}, {640, 120}};
-    LPCITEMIDLIST moved[] = {ids[0], ids[2]};
-    ASSERT_EQ(view->SelectAndPositionItems(2, moved, targets, SVSI_POSITIONITEM), S_OK);
-    POINT readBack{};
-    ASSERT_EQ(view->GetItemPosition(ids[2], &readBack), S_OK);
-    EXPECT_TRUE(readBack == targets[1]);
-    EXPECT_TRUE(ListPosition(desktop, 0) == targets[0]);
-    EXPECT_TRUE(ListPosition(desktop, 2) == targets[1]);
+    view->positionItems({{0, 400, 300}, {2, 640, 120}});
+    const auto back = view->itemPositions({0, 2});
+    EXPECT_EQ((std::pair{back[1].x, back[1].y}), (std::pair{640, 120}));
+    EXPECT_EQ(ListPosition(desktop, 0), (std::pair{400, 300}));
 
     // Item 1 by a list-view message only: seen until the next refresh.
     const HWND listView = StandInListView(desktop);
     ASSERT_TRUE(listView);
-    const POINT listOnly{500, 500};
-    SendMessageW(listView, LVM_SETITEMPOSITION, 1, MAKELPARAM(listOnly.x, listOnly.y));
-    ASSERT_TRUE(ListPosition(desktop, 1) == listOnly);
+    SendMessageW(listView, LVM_SETITEMPOSITION, 1, MAKELPARAM(500, 500));
+    ASSERT_EQ(ListPosition(desktop, 1), (std::pair{500, 500}));
     desktop.refresh();
-    const Report refreshed = desktop.report();
-    EXPECT_EQ(refreshed.items[1].x, before.items[1].x);
-    EXPECT_EQ(refreshed.items[1].y, before.items[1].y);
-    EXPECT_TRUE(ListPosition(desktop, 0) == targets[0]);
-    EXPECT_TRUE(ListPosition(desktop, 2) == targets[1]);
-    ASSERT_EQ(refreshed.model.size(), 4u);
-    EXPECT_EQ(refreshed.model[2].x, targets[1].x);
-    EXPECT_EQ(refreshed.model[1].y, before.items[1].y);
+    EXPECT_EQ(ListPosition(desktop, 1), (std::pair{before.items[1].x, before.items[1].y}));
+    EXPECT_EQ(ListPosition(desktop, 0), (std::pair{400, 300}));
+    EXPECT_EQ(ListPosition(desktop, 2), (std::pair{640, 120}));
 
     // F5 on the desktop refreshes too.
-    SendMessageW(listView, LVM_SETITEMPOSITION, 1, MAKELPARAM(listOnly.x, listOnly.y));
+    SendMessageW(listView, LVM_SETITEMPOSITION, 1, MAKELPARAM(500, 500));
     PostMessageW(listView, WM_KEYDOWN, VK_F5, 0);
-    bool restored = false;
-    for (int wait = 0; wait < 100 && !restored; ++wait, Sleep(50))
-        restored = ListPosition(desktop, 1) == POINT{before.items[1].x, before.items[1].y};
-    EXPECT_TRUE(restored);
+    bool refreshed = false;
+    for (int wait = 0; wait < 100 && !refreshed; ++wait, Sleep(50))
+        refreshed = ListPosition(desktop, 1) == std::pair{before.items[1].x, before.items[1].y};
+    EXPECT_TRUE(refreshed);
 
-    // Ids that aren't the view's, and a shell that has gone, are failures.
-    POINT ignored{};
-    ITEMIDLIST empty{};
-    EXPECT_EQ(view->GetItemPosition(&empty, &ignored), E_INVALIDARG);
+    // A shell that has gone is a view that is no longer there.
     desktop.kill();
-    EXPECT_TRUE(FAILED(view->ItemCount(SVGIO_ALLVIEW, &count)));
-    EXPECT_TRUE(FAILED(view->SelectAndPositionItems(2, moved, targets, SVSI_POSITIONITEM)));
+    EXPECT_THROW(view->itemNames(), ShellViewUnavailable);
+    EXPECT_THROW(model.open()->itemNames(), ShellViewUnavailable);
 }
 
-TEST(ShellViewWine, DesktopWithoutIconModelIsNotFound) {
-    StandInDesktop desktop(wine_test::BinaryFolder(), LaunchOptions{});
-    standin::ShellViewRegistration registration(wine_test::BinaryFolder());
-    ComApartment apartment;
-    ComPtr<IDispatch> browser;
-    EXPECT_EQ(FindDesktop(browser), S_FALSE);
-    EXPECT_FALSE(browser);
+TEST(ShellViewWine, WinesOwnDesktopViewAndADesktopWithoutAModelAreNoView) {
+    win32::ComApartment apartment;
+    win32::Win32ShellIconModel model;
+    {
+        StandInDesktop desktop(wine_test::BinaryFolder(), LaunchOptions{});
+        // Wine's explorer answers, with a view that has no items.
+        EXPECT_FALSE(ReadShellFolderFlags(model).has_value());
+        standin::ShellViewRegistration registration(wine_test::BinaryFolder());
+        EXPECT_THROW(model.open(), ShellViewUnavailable);  // the stand-in keeps no model
+    }
 }
 
 }  // namespace
