@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/system_adapters.h"
 #include "cli/command.h"
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
@@ -12,6 +11,7 @@
 #include "engine/engine_errors.h"
 #include "engine/shape_plan.h"
 #include "platform/text.h"
+#include "system/system_adapters.h"
 
 namespace orbilux::cli {
 
@@ -22,7 +22,7 @@ int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& not
     return RunWithUsage(command, err, [&] { return FailIfQuitRequested(notifier, body); });
 }
 
-Command CountCommand(app::SystemAdapters& adapters) {
+Command CountCommand(system::SystemAdapters& adapters) {
     Command command{"count", "[--json]", "print the number of desktop icons", {}, true};
     command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
@@ -41,7 +41,7 @@ Command CountCommand(app::SystemAdapters& adapters) {
     return command;
 }
 
-Command IconsCommand(app::SystemAdapters& adapters) {
+Command IconsCommand(system::SystemAdapters& adapters) {
     Command command{"icons", "[--json]", "list every desktop icon: index, position and name", {}, true};
     command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
@@ -76,7 +76,7 @@ Command IconsCommand(app::SystemAdapters& adapters) {
     return command;
 }
 
-Command ArrangeCommand(app::SystemAdapters& adapters) {
+Command ArrangeCommand(system::SystemAdapters& adapters) {
     Command command{"arrange",
                     "FILE [--width W] [--height H] [--area-width AW] [--area-height AH] [--shift-x X] [--shift-y Y] "
                     "[--gap G] [--json]",
@@ -115,7 +115,7 @@ Command ArrangeCommand(app::SystemAdapters& adapters) {
 
 }  // namespace
 
-std::vector<Command> DesktopCommands(app::SystemAdapters& adapters) {
+std::vector<Command> DesktopCommands(system::SystemAdapters& adapters) {
     return {CountCommand(adapters), IconsCommand(adapters), ArrangeCommand(adapters)};
 }
 

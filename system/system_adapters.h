@@ -13,7 +13,7 @@
 #include "settings/win32/profile_win32.h"
 #include "settings/win32/system_locations_win32.h"
 
-namespace orbilux::app {
+namespace orbilux::system {
 
 struct SystemAdapters {
     win32::Win32Registry registry;
@@ -32,4 +32,4 @@ struct SystemAdapters {
     LayoutStorePorts layoutStorePorts(UserNotifier& notifier);
 };
 
-}  // namespace orbilux::app
+}  // namespace orbilux::system
