@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include "app/system_adapters.h"
 #include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
 #include "desktop/shell_desktop_port.h"
@@ -15,6 +14,7 @@
 #include "platform/win32/unique_handle.h"
 #include "settings/program_options.h"
 #include "settings/settings_store.h"
+#include "system/system_adapters.h"
 #include "ui/commands/command_table.h"
 #include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
@@ -47,7 +47,7 @@ public:
 
 private:
     // System adapters.
-    SystemAdapters system_;
+    system::SystemAdapters system_;
     win32::MessageBoxNotifier notifier_;
     ShellDesktopPort desktop_ = system_.desktopPort(notifier_);
     win32::TrayIcon tray_;
