@@ -25,14 +25,18 @@ App::App()
       optionsDialog_(painter_,
                      win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
-                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
+                                        layer_, links_, screen_, files_, skin_, system_.shellModel,
+                                        BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
-                                         commands_, options_}),
+                                         commands_, options_, actions_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
-                                             descriptionDialog_, dateFormat_}),
+                                             descriptionDialog_, dateFormat_, actions_}),
       filesPresenter_(ui::LayoutFilesPorts{
           commands_, layouts_, system_.registry, system_.timeZone, system_.locale, fileDialogs_, notifier_, undo_,
-          [this] { return layoutsPresenter_.selectedLayoutId(); }, [this] { layoutsPresenter_.showLayoutsAnew(); }}) {
+          actions_, [this] { return layoutsPresenter_.selectedLayoutId(); },
+          [this] { layoutsPresenter_.showLayoutsAnew(); }}) {
+    actions_.addObserver(shellCommit_);
+    actions_.addObserver(undo_);
     window_.setPresenter(presenter_);
     shapePage_.setPresenter(shapePresenter_);
     presenter_.plugIn(shapePresenter_);
@@ -49,7 +53,7 @@ int App::run() {
     win32::SwitchDesktopPaintingOn();
     window_.create();
     descriptionDialog_.attach(window_.hwnd());
-    optionsDialog_.attach(window_.hwnd());
+    optionsDialog_.attach(window_.hwnd(), window_.hints());
     fileDialogs_.attach(window_.hwnd());
     filesPresenter_.refreshUndo();
     window_.show();

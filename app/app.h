@@ -6,14 +6,16 @@
 
 #include <windows.h>
 
-#include "app/system_adapters.h"
+#include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
 #include "desktop/shell_desktop_port.h"
+#include "desktop/shell_model_commit.h"
 #include "desktop/undo_snapshot.h"
 #include "engine/shape_engine.h"
 #include "platform/win32/unique_handle.h"
 #include "settings/program_options.h"
 #include "settings/settings_store.h"
+#include "system/system_adapters.h"
 #include "ui/commands/command_table.h"
 #include "ui/layouts/layout_files_presenter.h"
 #include "ui/layouts/layouts_page_presenter.h"
@@ -48,7 +50,7 @@ public:
 
 private:
     // System adapters.
-    SystemAdapters system_;
+    system::SystemAdapters system_;
     win32::MessageBoxNotifier notifier_;
     ShellDesktopPort desktop_ = system_.desktopPort(notifier_);
     win32::TrayIcon tray_;
@@ -60,6 +62,9 @@ private:
     win32::MessageBoxConfirmer confirmer_{notifier_};
 
     // The core.
+    IconActions actions_;
+    // Commits every action's moves into the shell's icon model.
+    ShellModelCommit shellCommit_{system_.desktop, system_.shellModel};
     ShapeEngine engine_{desktop_};
     LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
     UndoSnapshot undo_{layouts_};

@@ -66,7 +66,7 @@ Command LayoutCommand(const std::string& name, const std::string& usage, const s
                       std::function<int(const Arguments&, LayoutStore&, std::ostream&, std::ostream&)> body) {
     Command command{name, usage, summary, {}};
     command.run = [command, makeStore, valueOptions, flags, positional, body](const Args& args, std::ostream& out,
-                                                                              std::ostream& err) {
+                                                                                std::ostream& err) {
         return RunWithUsage(command, err, [&] {
             const Arguments arguments(args, valueOptions, flags);
             arguments.expectPositional(positional);
@@ -116,7 +116,7 @@ std::string LayoutJson(const LayoutInfo& info) {
     return json.str();
 }
 
-std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
+std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore, std::optional<IconMoveContext> moves) {
     std::vector<Command> commands;
 
     commands.push_back(LayoutCommand(
@@ -146,75 +146,93 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
 
     commands.back().reachesDesktop = true;
 
-    commands.push_back(
-        LayoutCommand("list", "[--json]", "list the saved layouts in registry order", makeStore, {}, {"json"}, {},
-                      [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream&) {
-                          std::ostringstream text;
-                          if (a.flag("json")) text << "{\"layouts\": [";
-                          bool first = true;
-                          for (const std::wstring& name : store.ListLayoutIds()) {
-                              LayoutInfo info;
-                              if (!store.ReadLayoutInfo(name, info)) continue;  // removed meanwhile
-                              if (a.flag("json")) {
-                                  text << (first ? "" : ", ") << LayoutJson(info);
-                              } else {
-                                  text << LineField(info.id) << "\t" << SavedAtText(info.savedAt) << "\t"
-                                       << info.screenWidth << "x" << info.screenHeight << "\t" << info.iconCount
-                                       << " icons\t" << LineField(info.description) << "\n";
-                              }
-                              first = false;
-                          }
-                          if (a.flag("json")) text << "]}\n";
-                          out << text.str();
-                          return int(ExitOk);
-                      }));
+    commands.push_back(LayoutCommand(
+        "list", "[--json]", "list the saved layouts in registry order", makeStore, {}, {"json"}, {},
+        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream&) {
+            std::ostringstream text;
+            if (a.flag("json")) text << "{\"layouts\": [";
+            bool first = true;
+            for (const std::wstring& name : store.ListLayoutIds()) {
+                LayoutInfo info;
+                if (!store.ReadLayoutInfo(name, info)) continue;  // removed meanwhile
+                if (a.flag("json")) {
+                    text << (first ? "" : ", ") << LayoutJson(info);
+                } else {
+                    text << LineField(info.id) << "\t" << SavedAtText(info.savedAt) << "\t" << info.screenWidth << "x"
+                         << info.screenHeight << "\t" << info.iconCount << " icons\t" << LineField(info.description)
+                         << "\n";
+                }
+                first = false;
+            }
+            if (a.flag("json")) text << "]}\n";
+            out << text.str();
+            return int(ExitOk);
+        }));
 
-    commands.push_back(LayoutCommand("newest", "[--json]", "show the layout saved last", makeStore, {}, {"json"}, {},
-                                     [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
-                                         LayoutInfo newest;
-                                         if (!store.FindNewestLayout(newest)) {
-                                             err << "orbiluxctl newest: there is no saved layout\n";
-                                             return int(ExitFailure);
-                                         }
-                                         if (a.flag("json"))
-                                             out << LayoutJson(newest) << "\n";
-                                         else
-                                             out << LineField(newest.id) << "\t" << SavedAtText(newest.savedAt) << "\t"
-                                                 << LineField(newest.description) << "\n";
-                                         return int(ExitOk);
-                                     }));
+    commands.push_back(LayoutCommand(
+        "newest", "[--json]", "show the layout saved last", makeStore, {}, {"json"}, {},
+        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+            LayoutInfo newest;
+            if (!store.FindNewestLayout(newest)) {
+                err << "orbiluxctl newest: there is no saved layout\n";
+                return int(ExitFailure);
+            }
+            if (a.flag("json"))
+                out << LayoutJson(newest) << "\n";
+            else
+                out << LineField(newest.id) << "\t" << SavedAtText(newest.savedAt) << "\t"
+                    << LineField(newest.description) << "\n";
+            return int(ExitOk);
+        }));
 
-    commands.push_back(LayoutCommand("restore", "ID|newest|before-last-change",
-                                     "put every desktop icon back where a layout saved it", makeStore, {}, {}, {"ID"},
-                                     [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
-                                         std::wstring id;
-                                         LayoutOutcome outcome;
-                                         if (a.positional()[0] == "before-last-change") {
-                                             // Undo: the positions before the last change, keeping the
-                                             // current ones in their place (a second undo is a redo).
-                                             UndoSnapshot undo(store);
-                                             id = undo.snapshotId();
-                                             if (id.empty()) {
-                                                 err << "orbiluxctl restore: there is no change to undo\n";
-                                                 return int(ExitFailure);
-                                             }
-                                             outcome = undo.undo();
-                                         } else {
-                                             if (!ResolveId(store, a.positional()[0], id, err)) return int(ExitFailure);
-                                             outcome = store.RestoreLayout(id);
-                                         }
-                                         if (outcome.status == LayoutStatus::Done)
-                                             out << "restored " << Utf8FromWide(id) << ": " << outcome.icons << " of "
-                                                 << outcome.desktopItems << " icons moved\n";
-                                         return Report("restore", id, outcome, err);
-                                     }));
+    commands.push_back(LayoutCommand(
+        "restore", "ID|newest|before-last-change [--json]", "put every desktop icon back where a layout saved it",
+        makeStore, {}, {"json"}, {"ID"},
+        [moves](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+            std::wstring id;
+            LayoutOutcome outcome;
+            if (a.positional()[0] == "before-last-change") {
+                // Undo: the positions before the last change, the current
+                // ones kept in their place (a second undo is a redo). The
+                // command line's actions carry the snapshot as an observer;
+                // without them a snapshot of this command's own does.
+                UndoSnapshot snapshot(store);
+                id = snapshot.snapshotId();
+                if (id.empty()) {
+                    err << "orbiluxctl restore: there is no change to undo\n";
+                    return int(ExitFailure);
+                }
+                IconActions local;
+                local.addObserver(snapshot);
+                outcome = snapshot.undo(moves ? moves->actions : local);
+            } else {
+                if (!ResolveId(store, a.positional()[0], id, err)) return int(ExitFailure);
+                std::optional<ScopedIconAction> action;
+                if (moves) action.emplace(moves->actions, IconActionKind::Restore);
+                outcome = store.RestoreLayout(id);
+            }
+            if (outcome.status == LayoutStatus::Done) {
+                if (a.flag("json")) {
+                    out << "{\"id\": " << JsonString(Utf8FromWide(id)) << ", \"icons\": " << outcome.icons
+                        << ", \"desktopItems\": " << outcome.desktopItems;
+                    if (moves) out << ", \"shell\": " << ShellCommitJson(moves->commit.lastOutcome());
+                    out << "}\n";
+                } else {
+                    out << "restored " << Utf8FromWide(id) << ": " << outcome.icons << " of " << outcome.desktopItems
+                        << " icons moved\n";
+                    if (moves) out << ShellCommitText(moves->commit.lastOutcome());
+                }
+            }
+            return Report("restore", id, outcome, err);
+        }));
     commands.back().reachesDesktop = true;
 
-    commands.push_back(LayoutCommand("delete", "ID", "delete a saved layout", makeStore, {}, {}, {"ID"},
-                                     [](const Arguments& a, LayoutStore& store, std::ostream&, std::ostream& err) {
-                                         const std::wstring id = WideFromUtf8(a.positional()[0]);
-                                         return Report("delete", id, store.DeleteLayout(id), err);
-                                     }));
+    commands.push_back(LayoutCommand(
+        "delete", "ID", "delete a saved layout", makeStore, {}, {}, {"ID"},
+        [](const Arguments& a, LayoutStore& store, std::ostream&, std::ostream& err) {
+            const std::wstring id = WideFromUtf8(a.positional()[0]);
+            return Report("delete", id, store.DeleteLayout(id), err);
+        }));
 
     commands.push_back(LayoutCommand(
         "describe", "ID TEXT", "change a saved layout's description", makeStore, {}, {}, {"ID", "TEXT"},

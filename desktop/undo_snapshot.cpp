@@ -15,36 +15,36 @@ std::wstring UndoSnapshot::snapshotId() {
     return std::wstring();
 }
 
-void UndoSnapshot::actionStarting() {
-    if (depth_++ > 0) return;
-    captured_ = store_.ReadDesktopItems(before_, false) == LayoutStatus::Done;
+void UndoSnapshot::iconsAboutToMove(IconActionKind kind) {
+    captured_ = false;
+    before_.clear();
+    if (kind == IconActionKind::ShapeAdjust) return;
+    try {
+        captured_ = store_.ReadDesktopItems(before_, false) == LayoutStatus::Done;
+    } catch (...) {
+        // The shell can't be read: the action will meet the same error.
+    }
 }
 
-void UndoSnapshot::actionFinished() {
-    if (depth_ == 0 || --depth_ > 0) return;
+void UndoSnapshot::iconsMoved(IconActionKind) {
     if (!captured_) return;
     captured_ = false;
-    std::wstring id = snapshotId();
-    if (id.empty()) id = store_.NewFreeLayoutId();
-    if (id.empty()) return;
-    store_.SaveItems(id, BeforeLastChangeDescription, before_);
-    before_.clear();
-    if (changed_) changed_();
+    try {
+        std::wstring id = snapshotId();
+        if (id.empty()) id = store_.NewFreeLayoutId();
+        if (!id.empty()) store_.SaveItems(id, BeforeLastChangeDescription, before_);
+        before_.clear();
+        if (changed_) changed_();
+    } catch (...) {
+        // A snapshot that can't be written leaves the one there was.
+    }
 }
 
-LayoutOutcome UndoSnapshot::undo() {
+LayoutOutcome UndoSnapshot::undo(IconActions& actions) {
     const std::wstring id = snapshotId();
     if (id.empty()) return {LayoutStatus::NoSuchLayout};
-    actionStarting();
-    LayoutOutcome outcome;
-    try {
-        outcome = store_.RestoreLayout(id);
-    } catch (...) {
-        actionFinished();
-        throw;
-    }
-    actionFinished();
-    return outcome;
+    ScopedIconAction action(actions, IconActionKind::Undo);
+    return store_.RestoreLayout(id);
 }
 
 }  // namespace orbilux

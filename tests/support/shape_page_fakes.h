@@ -10,6 +10,7 @@
 
 #include "engine/shape_engine.h"
 #include "tests/support/main_window_fakes.h"
+#include "tests/support/recording_icon_actions.h"
 #include "tests/support/shape_records.h"
 #include "tests/support/temp_dir.h"
 #include "ui/shape/shape_page_presenter.h"
@@ -71,6 +72,7 @@ public:
     void setAdjustButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
     void startRepeatTimer(int intervalMs) override { timerInterval = intervalMs; }
     void stopRepeatTimer() override { timerInterval = 0; }
+    void setHint(uint16_t id, const std::wstring& hint) override { hints[id] = hint; }
 
     std::vector<std::wstring> groups, lines;
     int selectedGroup = -1, selectedLine = -1;
@@ -79,6 +81,7 @@ public:
     bool buttonsEnabled = true;
     ui::ScrollBarState bars[3];
     int timerInterval = 0;  // 0: stopped
+    std::map<uint16_t, std::wstring> hints;
 };
 
 struct ShapePageRig {
@@ -162,8 +165,10 @@ struct ShapePageRig {
     ui::CommandTable commands;
     ProgramOptions options;
     std::wstring root;
+    IconActions actions;
+    RecordingIconActions actionLog{actions};
     ui::ShapePagePresenter presenter{
-        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options}};
+        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options, actions}};
 };
 
 }  // namespace orbilux::test

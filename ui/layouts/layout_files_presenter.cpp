@@ -74,7 +74,7 @@ void LayoutFilesPresenter::importLayout() {
 }
 
 void LayoutFilesPresenter::undoLastChange() {
-    ports_.undo.undo();
+    ports_.undo.undo(ports_.actions);
     refreshUndo();
     ports_.layoutsChanged();
 }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "desktop/icon_actions.h"
 #include "desktop/layout_ports.h"
 #include "desktop/layout_store.h"
 #include "desktop/undo_snapshot.h"
@@ -36,7 +37,8 @@ struct LayoutFilesPorts {
     LocaleSource& locale;
     LayoutFileDialogs& dialogs;
     UserNotifier& notifier;
-    UndoSnapshot& undo;
+    UndoSnapshot& undo;    // observes `actions`
+    IconActions& actions;  // undo is one of them
     // The id of the layout selected on the layouts page (empty: none).
     std::function<std::wstring()> selectedLayoutId;
     // Shows the saved layouts anew: the page's list and both submenus.

@@ -1,6 +1,7 @@
 #include "ui/layouts/layouts_page_presenter.h"
 
 #include "ui/control_ids.h"
+#include "ui/layouts/menu_text.h"
 
 namespace orbilux::ui {
 
@@ -113,6 +114,11 @@ void LayoutsPagePresenter::RestoreSelLayoutA() {
         !ports_.confirmer.confirm(L"Are you sure you want to restore desktop icons position saved on " + row->dateText +
                                   L" ?"))
         return;
+    restore(id);
+}
+
+void LayoutsPagePresenter::restore(const std::wstring& id) {
+    ScopedIconAction action(ports_.actions, IconActionKind::Restore);
     ports_.layouts.RestoreLayout(id);
 }
 
@@ -167,8 +173,8 @@ void LayoutsPagePresenter::fillSavedLayoutsMenu(SavedLayoutsMenu menu, bool anyS
         const LayoutInfo& info = *it;
         const std::wstring date = DateText(info.savedAt, format);
         ports_.menus.addSavedLayout(menu, next,
-                                    date + L"   " + std::to_wstring(info.screenWidth) + L" x " +
-                                        std::to_wstring(info.screenHeight) + L" - " + info.description);
+                                    MenuText(date + L"   " + std::to_wstring(info.screenWidth) + L" x " +
+                                             std::to_wstring(info.screenHeight) + L" - " + info.description));
         items[next++] = {info.id, date};
     }
 }
@@ -181,7 +187,7 @@ bool LayoutsPagePresenter::LoadMItemClick(uint16_t itemId) {
         if (!ports_.options.ConfirmLoad ||
             ports_.confirmer.confirm(L"Are you sure you want to restore this desktop icons position saved on " +
                                      item.hint + L" ?"))
-            ports_.layouts.RestoreLayout(item.id);
+            restore(item.id);
         return true;
     }
     return false;

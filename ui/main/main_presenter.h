@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "desktop/layout_store.h"
+#include "desktop/shell_icon_model.h"
 #include "engine/desktop_port.h"
 #include "platform/user_notifier.h"
 #include "settings/program_options.h"
@@ -46,6 +47,7 @@ struct MainPresenterPorts {
     ScreenInfo& screen;
     FileSystem& files;
     Skin& skin;
+    ShellIconModel& shellModel;  // whether the shell arranges or snaps the icons itself
     WebSite site;
 };
 
@@ -60,8 +62,10 @@ public:
     void plugIn(LayoutsSeam& layouts) { layoutsPage_ = &layouts; }
     void plugIn(OptionsSeam& options) { optionsDialog_ = &options; }
 
-    // While the window is created, before it is shown. An error ends the
-    // start-up at the step that raised it; the window is shown all the same.
+    // While the window is created, before it is shown. An error before the
+    // shape selection ends the start-up at the step that raised it; from the
+    // selection on, an error ends only its own step. The window is shown all
+    // the same.
     void startUp();
     // The window was shown (each time it is).
     void onShown();
@@ -87,6 +91,8 @@ private:
     void showShapePage();
     void showLayoutsPage();
     void exit();
+    void openOptionsDialog(OptionsMode mode);
+    bool firstUseSaveStored();
     void placeWindow(const SettingsFile& file);
     // The window's logical outer height: with the reminder bar until the
     // user has said they know.
@@ -101,8 +107,10 @@ private:
     LayoutsSeam* layoutsPage_ = &noLayoutsPage_;
     OptionsSeam* optionsDialog_ = &noOptionsDialog_;
 
-    bool knows_ = false;   // the reminder bar was dismissed
+    bool knows_ = false;  // the reminder bar was dismissed
+    bool reminderShown_ = true;
     bool inTray_ = false;  // minimised with no taskbar button: the tray icon is the way back
+    bool optionsOpen_ = false;
 };
 
 }  // namespace orbilux::ui

@@ -80,9 +80,12 @@ TEST_F(LayoutFileCommandsTest, ARefusedFileSaysWhyAndAddsNothing) {
 TEST_F(LayoutFileCommandsTest, RestoreBeforeLastChangeUndoesAndASecondTimeRedoes) {
     EXPECT_EQ(run({"restore", "before-last-change"}).err, "orbiluxctl restore: there is no change to undo\n");
     UndoSnapshot undo(rig_.store);
-    undo.actionStarting();
-    for (DesktopItem& item : rig_.desktop.items) item.x = 777;
-    undo.actionFinished();
+    IconActions actions;
+    actions.addObserver(undo);
+    {
+        ScopedIconAction arrange(actions, IconActionKind::Arrange);
+        for (DesktopItem& item : rig_.desktop.items) item.x = 777;
+    }
 
     const test::CliRun undone = run({"restore", "before-last-change"});
     ASSERT_EQ(undone.status, 0) << undone.err;

@@ -41,11 +41,12 @@ protected:
     SameZone zone;
     RecordingDialogs dialogs;
     UndoSnapshot undo{rig.store};
+    IconActions actions;
     CommandTable commands;
     std::wstring selected;
     int refreshes = 0;
     LayoutFilesPresenter presenter{LayoutFilesPorts{commands, rig.store, rig.registry, zone, rig.locale, dialogs,
-                                                    rig.notifier, undo, [this] { return selected; },
+                                                    rig.notifier, undo, actions, [this] { return selected; },
                                                     [this] { ++refreshes; }}};
     test::TempDir dir;
 };
@@ -87,9 +88,11 @@ TEST_F(LayoutFilesPresenterTest, ARefusedFileIsNamedToTheUserAndAddsNothing) {
 TEST_F(LayoutFilesPresenterTest, UndoIsEnabledOnceThereIsASnapshotAndRestoresIt) {
     presenter.refreshUndo();
     EXPECT_FALSE(commands.enabled(UndoLastChangeA));
-    undo.actionStarting();
-    for (DesktopItem& item : rig.desktop.items) item.x = 900;
-    undo.actionFinished();
+    actions.addObserver(undo);
+    {
+        ScopedIconAction shape(actions, IconActionKind::ShapeLoad);
+        for (DesktopItem& item : rig.desktop.items) item.x = 900;
+    }
     EXPECT_TRUE(commands.enabled(UndoLastChangeA));
     ASSERT_TRUE(commands.execute(UndoLastChangeA));
     EXPECT_EQ(rig.desktop.items[2].x, 20);
