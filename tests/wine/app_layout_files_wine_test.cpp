@@ -1,11 +1,14 @@
 // The window program's layout files and "Undo last change", driving the real
 // Orbilux.exe on the stand-in desktop: export the selected layout and import
-// it again through the system's file dialogs from the File menu.
+// it again through the system's file dialogs from the File menu, and take a
+// shape back with "Undo last change".
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 #include "tests/wine/app_wine_support.h"
 #include "tests/wine/wine_test_support.h"
@@ -93,6 +96,40 @@ TEST_F(LayoutFilesStory, ExportTheSelectedLayoutAndImportItThroughTheFileMenu) {
     answerFileDialog(*app, file_);
     EXPECT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }, StepTimeoutMs));
     EXPECT_EQ(SavedLayoutDescriptions(), (std::vector<std::wstring>{L"Travelling desk", L"Travelling desk"}));
+    exitThroughMenu(*app, window);
+}
+
+TEST_F(LayoutFilesStory, UndoLastChangePutsTheIconsBackAfterAShapeAndAgainRedoes) {
+    WriteSetting(L"Settings", L"Knows", L"1");  // not a first run
+    startDesktop(30);
+    auto positions = [&] {
+        std::vector<std::pair<int, int>> all;
+        for (const auto& item : desktop().report().items) all.emplace_back(item.x, item.y);
+        return all;
+    };
+    auto app = startApp();
+    const HWND window = waitForMainWindow(*app);
+    ASSERT_TRUE(window);
+    const auto untouched = positions();
+
+    // Heart, picked twice: the second pick lays the icons out.
+    ASSERT_GE(gui_driver::ChooseComboItem(gui_driver::FindControl(window, ui::ShapeGroupsBox), L"Love"), 1);
+    const HWND list = gui_driver::FindControl(window, ui::ShapesListBox);
+    ASSERT_TRUE(
+        WaitUntil([&] { return gui_driver::WindowText(window) == L"Orbilux - 4 shapes in Love"; }, StepTimeoutMs));
+    ASSERT_TRUE(gui_driver::ClickListLine(list, L"Heart"));
+    gui_driver::WaitUntilIdle(window);
+    ASSERT_TRUE(gui_driver::ClickListLine(list, L"Heart"));
+    ASSERT_TRUE(WaitUntil([&] { return positions() != untouched; }, StepTimeoutMs));
+    gui_driver::WaitUntilIdle(window);
+    const auto heart = positions();
+
+    gui_driver::ChooseCommand(window, ui::UndoLastChangeA);
+    EXPECT_TRUE(WaitUntil([&] { return positions() == untouched; }, StepTimeoutMs));
+    const auto descriptions = SavedLayoutDescriptions();
+    EXPECT_EQ(std::count(descriptions.begin(), descriptions.end(), L"Before the last change"), 1);
+    gui_driver::ChooseCommand(window, ui::UndoLastChangeA);
+    EXPECT_TRUE(WaitUntil([&] { return positions() == heart; }, StepTimeoutMs));
     exitThroughMenu(*app, window);
 }
 

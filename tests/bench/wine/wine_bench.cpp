@@ -207,6 +207,8 @@ void BenchLayoutFiles() {
         "export %d icons to a file: median %.1f ms; import: median %.1f ms; file %zu bytes, %.1f bytes per "
         "icon\n",
         Icons, Median(exportTimes), Median(importTimes), bytes, double(bytes) / Icons);
+}
+
 void BenchShellCommit() {
     win32::ComApartment apartment;
     standin::ShellViewRegistration registration(win32::ExecutableFolder());
