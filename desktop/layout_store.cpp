@@ -189,6 +189,7 @@ bool LayoutStore::FindNewestLayout(LayoutInfo& newest) {
     for (const std::wstring& id : headerKey->valueNames()) {
         LayoutInfo scratch;
         if (!readInfo(*headerKey, id, locale, scratch)) continue;  // gone since it was listed
+        if (scratch.description == BeforeLastChangeDescription) continue;
         if (scratch.savedAt > best) {
             best = scratch.savedAt;
             newest = scratch;

@@ -32,6 +32,10 @@
 
 namespace orbilux {
 
+// The description of the one layout that keeps the icons' positions before
+// the program last moved them (undo_snapshot.h).
+inline constexpr const wchar_t* BeforeLastChangeDescription = L"Before the last change";
+
 enum class LayoutStatus {
     Done,
     NoDesktop,         // no desktop list view: the user was told and a quit was requested
@@ -123,8 +127,11 @@ public:
     bool ReadLayoutInfo(const std::wstring& id, LayoutInfo& info);
 
     // The layout with the latest savedAt (strictly later than 0; on equal
-    // dates the one listed first). Returns false with `newest.id` empty and
-    // its other fields untouched when there is none.
+    // dates the one listed first). The undo snapshot ("Before the last
+    // change") is never the newest: it is rewritten by every action, so
+    // "newest" would otherwise mean whatever the last action moved the icons
+    // from. Returns false with `newest.id` empty and its other fields
+    // untouched when there is none.
     bool FindNewestLayout(LayoutInfo& newest);
 
     // Puts every desktop item whose saved position can be found (by name,

@@ -20,8 +20,6 @@
 
 namespace orbilux {
 
-inline constexpr const wchar_t* BeforeLastChangeDescription = L"Before the last change";
-
 class UndoSnapshot : public IconActionObserver {
 public:
     explicit UndoSnapshot(LayoutStore& store);

@@ -62,6 +62,8 @@ TEST_F(UndoSnapshotTest, ASecondUndoIsARedo) {
     ASSERT_TRUE(rig.store.ReadLayoutInfo(undo.snapshotId(), info));
     EXPECT_EQ(info.description, L"Before the last change");
     EXPECT_EQ(rig.store.ListLayoutIds().size(), 1u);
+    // It is never the newest layout, which is the user's own.
+    EXPECT_FALSE(rig.store.FindNewestLayout(info));
 }
 
 TEST_F(UndoSnapshotTest, ADesktopThatCantBeReadLeavesTheSnapshotAlone) {
