@@ -4,6 +4,8 @@
 // question once ConfirmLoad is off.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -45,6 +47,19 @@ protected:
         return window;
     }
     int rows() const { return int(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
+    // The row showing that description (-1: none).
+    int rowOf(const std::wstring& description) const {
+        const Texts listed = listedDescriptions();
+        const auto found = std::find(listed.begin(), listed.end(), description);
+        return found == listed.end() ? -1 : int(found - listed.begin());
+    }
+    // The descriptions of the user's own layouts: every restore also keeps
+    // the icons' places before it as "Before the last change".
+    static Texts OwnLayouts(Texts descriptions) {
+        descriptions.erase(std::remove(descriptions.begin(), descriptions.end(), L"Before the last change"),
+                           descriptions.end());
+        return descriptions;
+    }
     bool waitForRows(int count) const {
         return WaitUntil([&] { return rows() == count; }, StepTimeoutMs);
     }
@@ -93,6 +108,7 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         Screenshot(L"layouts-page", window);
 
         // Restore the described one over scrambled icons.
+        const Texts idsBefore = IdsInRegistry();  // in the list's order
         Scramble();
         ASSERT_NE(IconPositions(desktop()), saved);
         gui_driver::SelectListViewRow(list_, party);
@@ -106,7 +122,7 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) == saved; }, StepTimeoutMs));
 
         // Delete: "&No" keeps the row, "&Yes" removes it with its keys.
-        const std::wstring gone = IdsInRegistry()[std::size_t(1 - party)];
+        const std::wstring gone = idsBefore[std::size_t(1 - party)];
         gui_driver::SelectListViewRow(list_, 1 - party);
         gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
         EXPECT_EQ(question(*app, IDNO), L"Are you sure you want to PERMANENTLY delete selected desktop icons layout?");
@@ -114,24 +130,28 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         EXPECT_EQ(rows(), 2);
         gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
         question(*app, IDYES);
+        // Left: the party's layout, and (not listed until the page is
+        // filled again) the places the icons had before the restore.
         ASSERT_TRUE(waitForRows(1));
-        EXPECT_EQ(IdsInRegistry().size(), 1u);
+        EXPECT_EQ(IdsInRegistry().size(), 2u);
         EXPECT_FALSE(win32::Win32Registry().keyExists(L"Software\\Orbilux\\Icons\\" + gone));
+        EXPECT_EQ(OwnLayouts(listedDescriptions()), Texts{L"Before the party"});
 
         // Replace with an emptied description box.
-        gui_driver::SelectListViewRow(list_, 0);
+        gui_driver::SelectListViewRow(list_, rowOf(L"Before the party"));
         ASSERT_TRUE(WaitUntil([&] { return gui_driver::WindowText(box) == L"Before the party"; }, StepTimeoutMs));
         SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
         gui_driver::Click(gui_driver::FindControl(window, ui::ReplaceLayoutA));
         EXPECT_EQ(question(*app, IDYES), L"Are you sure you want to replace selected desktop icons layout?");
-        EXPECT_TRUE(WaitUntil([&] { return SavedLayoutDescriptions() == Texts{L""}; }, StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil([&] { return OwnLayouts(SavedLayoutDescriptions()) == Texts{L""}; }, StepTimeoutMs));
 
         // Set description: the box's text, no question.
-        gui_driver::SelectListViewRow(list_, 0);
+        gui_driver::SelectListViewRow(list_, rowOf(L""));
         gui_driver::Type(box, L"Renamed");
         gui_driver::Click(gui_driver::FindControl(window, ui::SetLayoutDescA));
-        EXPECT_TRUE(WaitUntil([&] { return SavedLayoutDescriptions() == Texts{L"Renamed"}; }, StepTimeoutMs));
-        EXPECT_TRUE(WaitUntil([&] { return listedDescriptions() == Texts{L"Renamed"}; }, StepTimeoutMs));
+        EXPECT_TRUE(
+            WaitUntil([&] { return OwnLayouts(SavedLayoutDescriptions()) == Texts{L"Renamed"}; }, StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil([&] { return OwnLayouts(listedDescriptions()) == Texts{L"Renamed"}; }, StepTimeoutMs));
         exitThroughMenu(*app, window);
     }
 
@@ -140,10 +160,10 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
     auto app = startApp();
     const HWND window = openPage(*app);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(waitForRows(1));
+    ASSERT_TRUE(waitForRows(2));
     const Positions replaced = IconPositions(desktop());
     Scramble();
-    gui_driver::SelectListViewRow(list_, 0);
+    gui_driver::SelectListViewRow(list_, rowOf(L"Renamed"));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(gui_driver::FindControl(window, ui::RestoreSelLayoutA)); },
                           StepTimeoutMs));
     gui_driver::Click(gui_driver::FindControl(window, ui::RestoreSelLayoutA));
