@@ -6,14 +6,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <exdisp.h>
-#include <shlguid.h>
-#include <shlobj.h>
-#include <wrl/client.h>
 
 #include <string>
 #include <vector>
 
+#include "tests/support/shell_view_chain.h"
 #include "tests/wine/wine_test_support.h"
 #include "tools/standin-desktop/shell_view_registration.h"
 #include "tools/standin-desktop/standin_client.h"
@@ -21,72 +18,14 @@
 namespace orbilux {
 namespace {
 
-using Microsoft::WRL::ComPtr;
 using standin::LaunchOptions;
 using standin::Report;
 using standin::StandInDesktop;
-
-class ComApartment {
-public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
-};
-
-// The desktop's browser, or S_FALSE and none.
-HRESULT FindDesktop(ComPtr<IDispatch>& browser) {
-    ComPtr<IShellWindows> windows;
-    HRESULT result = CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_ALL, IID_PPV_ARGS(&windows));
-    if (FAILED(result)) return result;
-    VARIANT location{}, root{};
-    location.vt = VT_I4;
-    location.lVal = CSIDL_DESKTOP;
-    VariantInit(&root);
-    LONG window = 0;
-    return windows->FindWindowSW(&location, &root, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH, &browser);
-}
-
-ComPtr<IFolderView2> DesktopView() {
-    ComPtr<IDispatch> browser;
-    EXPECT_EQ(FindDesktop(browser), S_OK);
-    ComPtr<IServiceProvider> services;
-    ComPtr<IShellBrowser> shellBrowser;
-    ComPtr<IShellView> view;
-    ComPtr<IFolderView2> folderView;
-    if (browser && SUCCEEDED(browser.As(&services)) &&
-        SUCCEEDED(services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&shellBrowser))) &&
-        SUCCEEDED(shellBrowser->QueryActiveShellView(&view)))
-        view.As(&folderView);
-    return folderView;
-}
-
-// The view's items by index, freed when it goes.
-class ItemIds {
-public:
-    explicit ItemIds(IFolderView2& view) {
-        ComPtr<IEnumIDList> items;
-        EXPECT_EQ(view.Items(SVGIO_ALLVIEW, IID_PPV_ARGS(&items)), S_OK);
-        LPITEMIDLIST id = nullptr;
-        while (items && items->Next(1, &id, nullptr) == S_OK) ids_.push_back(id);
-    }
-    ~ItemIds() {
-        for (LPITEMIDLIST id : ids_) CoTaskMemFree(id);
-    }
-    ItemIds(const ItemIds&) = delete;
-    ItemIds& operator=(const ItemIds&) = delete;
-    std::size_t size() const { return ids_.size(); }
-    LPCITEMIDLIST operator[](std::size_t i) const { return ids_[i]; }
-    LPCITEMIDLIST* data() { return const_cast<LPCITEMIDLIST*>(ids_.data()); }
-
-private:
-    std::vector<LPITEMIDLIST> ids_;
-};
+using test::ComApartment;
+using test::ComPtr;
+using test::DesktopView;
+using test::FindDesktop;
+using test::ItemIds;
 
 std::wstring DisplayName(IShellFolder& folder, LPCITEMIDLIST id) {
     STRRET name{};

@@ -93,15 +93,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             case AnnounceTaskbar:
                 TaskbarWindow::BroadcastTaskbarCreated();
                 return true;
-            case WriteModel: {
+            case ShareModel: {
                 if (size < sizeof(ModelRange) + sizeof(wchar_t) || (size - sizeof(ModelRange)) % sizeof(wchar_t))
                     return false;
                 ModelRange range{};
                 std::memcpy(&range, data, sizeof range);
-                const auto* path = reinterpret_cast<const wchar_t*>(static_cast<const char*>(data) + sizeof range);
+                const auto* name = reinterpret_cast<const wchar_t*>(static_cast<const char*>(data) + sizeof range);
                 const std::size_t length = (size - sizeof range) / sizeof(wchar_t) - 1;
-                if (path[length] != L'\0') return false;
-                return listView->writeModel(std::wstring(path, length), range);
+                if (name[length] != L'\0') return false;
+                return listView->shareModel(std::wstring(name, length), range);
             }
             case SetModelPositions: {
                 if (size % sizeof(ModelPosition)) return false;

@@ -5,11 +5,13 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "platform/text.h"
+#include "platform/win32/unique_handle.h"
 
 namespace orbilux::standin {
 
@@ -28,6 +30,26 @@ public:
 private:
     bool& flag_;
 };
+
+// The caller's file mapping `name` takes the text's byte count, then the
+// text when it fits (see standin_protocol.h). Files would do too, but each
+// costs about 9 ms under Wine.
+bool WriteSharedText(const std::wstring& name, const std::string& text) {
+    win32::UniqueHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str()));
+    if (!mapping) return false;
+    void* view = MapViewOfFile(mapping.get(), FILE_MAP_WRITE, 0, 0, 0);
+    if (!view) return false;
+    MEMORY_BASIC_INFORMATION region{};
+    const bool known = VirtualQuery(view, &region, sizeof region) == sizeof region;
+    const uint32_t length = uint32_t(text.size());
+    if (known && region.RegionSize >= SharedModelHeader) {
+        std::memcpy(view, &length, sizeof length);
+        if (region.RegionSize - SharedModelHeader >= text.size())
+            std::memcpy(static_cast<char*>(view) + SharedModelHeader, text.data(), text.size());
+    }
+    UnmapViewOfFile(view);
+    return known;
+}
 
 bool WriteTextFile(const std::wstring& path, const std::string& text) {
     std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
@@ -188,7 +210,7 @@ bool StandInListView::refresh() {
     return true;
 }
 
-bool StandInListView::writeModel(const std::wstring& path, ModelRange range) const {
+bool StandInListView::shareModel(const std::wstring& name, ModelRange range) const {
     if (!modern_) return false;
     DWORD flags = 0;
     if (GetWindowLongW(hwnd_, GWL_STYLE) & LVS_AUTOARRANGE) flags |= FWF_AUTOARRANGE;
@@ -198,7 +220,7 @@ bool StandInListView::writeModel(const std::wstring& path, ModelRange range) con
         InternalCalls internal(internal_);
         text = model_.fileText(hwnd_, range, flags);
     }
-    return WriteTextFile(path, text);
+    return WriteSharedText(name, text);
 }
 
 bool StandInListView::writeReport(const std::wstring& path) const {

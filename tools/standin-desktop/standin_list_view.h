@@ -32,7 +32,8 @@ public:
     void captureModel();
     bool placeInModel(const ModelPosition* positions, std::size_t count);
     bool refresh();
-    bool writeModel(const std::wstring& path, ModelRange range) const;
+    // Writes the model for `range` into the file mapping `name`.
+    bool shareModel(const std::wstring& name, ModelRange range) const;
 
 private:
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -5,7 +5,10 @@
 //     a list view whose icons don't move, so it has nothing to repaint);
 //   - applying 500 targets: wall time, and messages the list view received per icon;
 //   - saving and restoring 1,000 icons: wall time, list-view messages and
-//     registry calls per icon.
+//     registry calls per icon;
+//   - the desktop's shell view (standin-shellview.dll over the stand-in's
+//     icon model) on 60, 500 and 1,000 icons: one SelectAndPositionItems
+//     moving every icon, and reading every position with GetItemPosition.
 // Prints one line per figure; nothing here is a pass/fail test.
 #include <windows.h>
 
@@ -25,6 +28,8 @@
 #include "platform/win32/registry_win32.h"
 #include "tests/support/real_desktop.h"
 #include "tests/support/recording_registry.h"
+#include "tests/support/shell_view_chain.h"
+#include "tools/standin-desktop/shell_view_registration.h"
 #include "tools/standin-desktop/standin_client.h"
 
 using namespace orbilux;
@@ -62,10 +67,11 @@ void BenchApply(bool autoArrange) {
     const standin::Report report = desktop.report();  // the last round's messages
     std::size_t styleChanges = 0;
     for (const std::string& event : report.events) styleChanges += event.rfind("style", 0) == 0;
-    std::printf("apply %d targets (auto-arrange %s): median %.1f ms, %.2f list-view messages + %.3f style changes "
-                "per icon\n",
-                Icons, autoArrange ? "on" : "off", Median(times), double(report.receivedTotal()) / Icons,
-                double(styleChanges) / Icons);
+    std::printf(
+        "apply %d targets (auto-arrange %s): median %.1f ms, %.2f list-view messages + %.3f style changes "
+        "per icon\n",
+        Icons, autoArrange ? "on" : "off", Median(times), double(report.receivedTotal()) / Icons,
+        double(styleChanges) / Icons);
 }
 
 // Where every icon stands now, as the list view reports it.
@@ -150,6 +156,39 @@ void BenchLayouts() {
                 Median(restoreTimes), double(restoreMessages) / Icons, double(restoreCalls) / Icons);
 }
 
+void BenchShellView() {
+    standin::ShellViewRegistration registration(win32::ExecutableFolder());
+    test::ComApartment apartment;
+    for (const int icons : {60, 500, 1000}) {
+        standin::LaunchOptions options;
+        options.icons = icons;
+        options.modernShell = true;
+        standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
+        test::ComPtr<IFolderView2> view = test::DesktopView();
+        if (!view) throw standin::StandInError("the desktop's shell view is not available");
+        test::ItemIds ids(*view.Get());
+        std::vector<double> moves, reads;
+        for (int round = 0; round < 7; ++round) {
+            std::vector<POINT> points;
+            for (int i = 0; i < icons; ++i)
+                points.push_back({(i * 37 + round * 11) % 1200, (i * 53 + round * 7) % 900});
+            moves.push_back(Milliseconds(
+                [&] { view->SelectAndPositionItems(UINT(ids.size()), ids.data(), points.data(), SVSI_POSITIONITEM); }));
+            Sleep(100);
+        }
+        for (int round = 0; round < 3; ++round) {
+            reads.push_back(Milliseconds([&] {
+                POINT point{};
+                for (std::size_t i = 0; i < ids.size(); ++i) view->GetItemPosition(ids[i], &point);
+            }));
+        }
+        std::printf(
+            "shell view, %d icons: one SelectAndPositionItems median %.1f ms; GetItemPosition of every icon "
+            "median %.1f ms (%.2f ms per icon)\n",
+            icons, Median(moves), Median(reads), Median(reads) / icons);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -158,6 +197,7 @@ int main() {
         BenchApply(false);
         BenchApply(true);
         BenchLayouts();
+        BenchShellView();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "wine bench: %s\n", e.what());
         return 1;
