@@ -12,6 +12,7 @@
 
 #include "platform/text.h"
 #include "platform/win32/unique_handle.h"
+#include "tools/standin-desktop/icon_fitting.h"
 
 namespace orbilux::standin {
 
@@ -203,6 +204,36 @@ bool StandInListView::placeInModel(const ModelPosition* positions, std::size_t c
     return model_.place(hwnd_, positions, count);
 }
 
+void StandInListView::fitIcons(int width, int height) {
+    InternalCalls internal(internal_);
+    std::vector<IconPlace> places;
+    if (modern_) {
+        for (const POINT& p : model_.positions()) places.push_back({p.x, p.y});
+    } else {
+        const int count = ListView_GetItemCount(hwnd_);
+        for (int i = 0; i < count; ++i) {
+            POINT p{};
+            ListView_GetItemPosition(hwnd_, i, &p);
+            places.push_back({p.x, p.y});
+        }
+    }
+    const DWORD spacing = DWORD(ListView_GetItemSpacing(hwnd_, FALSE));
+    const std::vector<IconPlace> fitted = FitIcons(places, LOWORD(spacing), HIWORD(spacing), width, height);
+    std::vector<ModelPosition> moves;
+    for (std::size_t i = 0; i < fitted.size(); ++i)
+        if (fitted[i].x != places[i].x || fitted[i].y != places[i].y)
+            moves.push_back({int32_t(i), fitted[i].x, fitted[i].y});
+    if (modern_) {
+        model_.place(hwnd_, moves.data(), moves.size());
+        model_.relayout(hwnd_);
+        return;
+    }
+    for (const ModelPosition& move : moves) {
+        POINT point{move.x, move.y};
+        SendMessageW(hwnd_, LVM_SETITEMPOSITION32, WPARAM(move.index), reinterpret_cast<LPARAM>(&point));
+    }
+}
+
 bool StandInListView::refresh() {
     if (!modern_) return false;
     InternalCalls internal(internal_);
@@ -230,6 +261,11 @@ bool StandInListView::writeReport(const std::wstring& path) const {
     std::snprintf(style, sizeof style, "style\t%lx\n", static_cast<unsigned long>(GetWindowLongW(hwnd_, GWL_STYLE)));
     report += style;
     report += painting_ ? "painting\t1\n" : "painting\t0\n";
+    RECT area{};
+    GetClientRect(hwnd_, &area);
+    MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    report += "area\t" + std::to_string(area.left) + "\t" + std::to_string(area.top) + "\t" +
+              std::to_string(area.right) + "\t" + std::to_string(area.bottom) + "\n";
     const int count = ListView_GetItemCount(hwnd_);
     std::vector<wchar_t> text(1024);
     for (int i = 0; i < count; ++i) {

@@ -6,6 +6,7 @@
 // tabs:
 //   style   <hex>                   the list view's style now
 //   painting <0|1>                  whether its painting is switched on
+//   area    <left> <top> <right> <bottom>  the list view's client area in screen coordinates
 //   item    <index> <x> <y> <text>  every item, in index order
 //   model   <index> <x> <y>         the icon model's position of every item (--modern-shell only)
 //   received <message hex> <count>  list-view messages and WM_SETREDRAW sent from other threads
@@ -40,6 +41,18 @@ enum Command : uintptr_t {
     ShareModel = 4,         // lpData: ModelRange, then the UTF-16 name of the file mapping (with its NUL)
     SetModelPositions = 5,  // lpData: ModelPosition[]; refused whole if any index is out of range
     Refresh = 6,            // lay every icon out again from the model
+    // A display change: the desktop becomes DisplaySize (from where it starts
+    // now, the taskbar still along its bottom), icons that no longer fit move
+    // into free grid cells (with the model: the desktop is laid out from it
+    // again, the moved icons included), then WM_DISPLAYCHANGE (bits per
+    // pixel, MAKELPARAM(width, height)) is posted to every top-level window.
+    // The system's own screen metrics stay as they are.
+    ChangeDisplay = 7,  // lpData: DisplaySize
+};
+
+struct DisplaySize {
+    int32_t width;
+    int32_t height;
 };
 
 // Which items ShareModel lists: `count` items from `first`, clipped to the
