@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "cli/layout_file_commands.h"
-#include "desktop/layout_file_io.h"
 #include "desktop/undo_snapshot.h"
 #include "platform/text.h"
 #include "tests/support/cli_run.h"
@@ -43,28 +42,6 @@ protected:
     std::vector<Command> commands_;
     test::TempDir dir_;
 };
-
-TEST_F(LayoutFileCommandsTest, ExportDeleteImportRestoresTheIcons) {
-    ASSERT_EQ(run({"save", "--id", "00001234", "--description", "Desk"}).status, 0);
-    const std::string file = dir_.file("desk.orbilux-layout.json").u8string();
-    const test::CliRun exported = run({"export", "newest", "-o", file});
-    ASSERT_EQ(exported.status, 0) << exported.err;
-    EXPECT_EQ(run({"export", "00001234"}).out, ReadWholeFile(file, 100000).bytes);
-    ASSERT_EQ(run({"delete", "00001234"}).status, 0);
-
-    for (DesktopItem& item : rig_.desktop.items) item.x = item.y = 999;
-    std::swap(rig_.desktop.items[0], rig_.desktop.items[2]);
-    const test::CliRun imported = run({"import", file, "--json"});
-    ASSERT_EQ(imported.status, 0) << imported.err;
-    ASSERT_EQ(imported.out.size(), std::string("{\"id\": \"12345678\", \"icons\": 3}\n").size()) << imported.out;
-    const std::string id = imported.out.substr(8, 8);
-    EXPECT_EQ(run({"list"}).out.find(id + "\t2024-03-07T14:05:09\t1280x1024\t3 icons\tDesk"), 0u);
-
-    ASSERT_EQ(run({"restore", id}).status, 0);
-    EXPECT_EQ(rig_.desktop.items[0].text, L"Icon 2");
-    EXPECT_EQ(rig_.desktop.items[0].x, 20);
-    EXPECT_EQ(rig_.desktop.items[2].y, 0);
-}
 
 TEST_F(LayoutFileCommandsTest, ARefusedFileSaysWhyAndAddsNothing) {
     const auto broken = dir_.write("broken.json", {'{', '}'});
