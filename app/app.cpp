@@ -27,7 +27,7 @@ App::App()
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
                                         layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
-                                         commands_, options_}),
+                                         commands_, options_, notifier_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
                                              descriptionDialog_, dateFormat_}) {
     window_.setPresenter(presenter_);

@@ -165,7 +165,7 @@ struct ShapePageRig {
     ProgramOptions options;
     std::wstring root;
     ui::ShapePagePresenter presenter{
-        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options}};
+        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options, notifier}};
 };
 
 }  // namespace orbilux::test
