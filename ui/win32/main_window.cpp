@@ -330,6 +330,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             // The quit first: the loop must end even when saving the state fails.
             PostQuitMessage(0);
+            taskbar_.setTarget(nullptr);
             if (presenter_) presenter_->onDestroyed();
             return 0;
         default:
