@@ -28,7 +28,7 @@ App::App()
                                         layer_, links_, screen_, files_, skin_, system_.shellModel,
                                         BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
-                                         commands_, options_, actions_}),
+                                         commands_, options_, notifier_, actions_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
                                              descriptionDialog_, dateFormat_, actions_}) {
     actions_.addObserver(shellCommit_);

@@ -59,7 +59,7 @@ private:
     win32::MessageBoxConfirmer confirmer_{notifier_};
 
     // The core.
-    IconActions actions_;
+    IconActions actions_{[this] { return !notifier_.quitRequested(); }};
     // Commits every action's moves into the shell's icon model.
     ShellModelCommit shellCommit_{system_.desktop, system_.shellModel};
     ShapeEngine engine_{desktop_};

@@ -55,8 +55,18 @@ void ShapePagePresenter::onRepeatReleased() {
     ports_.actions.end();
 }
 
+void ShapePagePresenter::releaseHeldButton() {
+    if (repeatSource_) onRepeatReleased();
+}
+
 void ShapePagePresenter::onRepeatTick() {
     if (!repeatSource_) return;
+    // A tick inside the modal loop of the box a failed placement opened, or
+    // after the quit request: the frame stays as it is.
+    if (arranging_ || ports_.notifier.quitRequested()) {
+        releaseHeldButton();
+        return;
+    }
     const RepeatButton source = *repeatSource_;
     const int direction = Direction(source);
     switch (source) {

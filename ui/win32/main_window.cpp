@@ -60,11 +60,15 @@ void MainWindow::create() {
     create.width = size.width;
     create.height = size.height;
     create.menu = menus_.bar();
+    taskbar_.create(ui::texts::AppTitle, args_.largeIcon, args_.smallIcon);
+    create.parent = taskbar_.hwnd();  // the owner, whose button this window uses
     WindowBase::create(create);
+    taskbar_.setTarget(hwnd());
 }
 
 void MainWindow::show() {
     if (!hwnd()) return;
+    taskbar_.show();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
 }
@@ -286,10 +290,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED) {
                 minimized_ = true;
+                // The button stays, minimised; the window itself is hidden
+                // while minimised (see TaskbarButton).
+                taskbar_.onTargetMinimized();
+                ShowWindow(hwnd(), SW_HIDE);
                 args_.commands.execute(ui::OnMinimizeA);
             } else {
                 if (minimized_ && wParam == SIZE_RESTORED) {
                     minimized_ = false;
+                    taskbar_.onTargetRestored();
                     args_.commands.execute(ui::OnRestoreA);
                 }
                 placeReminderBar();
@@ -321,6 +330,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             // The quit first: the loop must end even when saving the state fails.
             PostQuitMessage(0);
+            taskbar_.setTarget(nullptr);
             if (presenter_) presenter_->onDestroyed();
             return 0;
         default:
@@ -420,11 +430,12 @@ void MainWindow::restore() {
 }
 
 void MainWindow::hideTaskbarButton() {
+    taskbar_.hide();
     ShowWindow(hwnd(), SW_HIDE);
 }
 
 void MainWindow::showTaskbarButton() {
-    if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_SHOWMINNOACTIVE : SW_SHOWNA);
+    taskbar_.show();
 }
 
 ui::Point MainWindow::cursorPosition() {

@@ -21,6 +21,7 @@
 #include "ui/win32/page_view.h"
 #include "ui/win32/panel_window.h"
 #include "ui/win32/skin/skin_painter.h"
+#include "ui/win32/taskbar_button.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/tray_icon.h"
 
@@ -95,6 +96,8 @@ private:
     PageView* pageOf(HWND control) const;
 
     MainWindowArgs args_;
+    // Owns the window; declared first so that it goes last.
+    TaskbarButton taskbar_;
     ui::MainPresenter* presenter_ = nullptr;
     std::array<PageView*, 2> pages_{};
     MainMenus menus_;
