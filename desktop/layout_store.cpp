@@ -33,17 +33,11 @@ std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const { return roo
 
 std::wstring LayoutStore::NewLayoutId() { return LayoutIdFromSeed(ports_.ticks.highResolutionTicks()); }
 
-namespace {
-
-// Reads the first `count` items; false when the shell went away meanwhile,
-// since what it answered on its way out can't be trusted.
 bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopItem>& items) {
     items.clear();
     for (int32_t i = 0; i < count; ++i) items.push_back(session.queryItem(i));
     return session.stillThere();
 }
-
-}  // namespace
 
 std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     DesktopOpenResult result = DesktopOpenResult::Opened;
@@ -70,6 +64,13 @@ LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring
     if (!ReadAllItems(*session, count, items)) return {LayoutStatus::DesktopChanged, 0, count};
     session.reset();
 
+    return WriteLayout(id, description, items);
+}
+
+LayoutOutcome LayoutStore::WriteLayout(const std::wstring& id, const std::wstring& description,
+                                       const std::vector<DesktopItem>& items) {
+    if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
+    const auto count = static_cast<int32_t>(items.size());
     LayoutOutcome outcome{LayoutStatus::Done, 0, count};
     const std::wstring iconPath = iconKeyPath(id);
     ports_.registry.deleteKeyTree(iconPath);  // missing when the id is new
