@@ -105,6 +105,7 @@ void MainPresenter::startUp() {
 
     if (knows_) view.showReminderBar(false);
     view.setOuterHeight(outerHeight());
+    screenChange_->startUp(file);
 }
 
 void MainPresenter::placeWindow(const SettingsFile& file) {
@@ -204,6 +205,7 @@ void MainPresenter::onDestroyed() {
     // has ended must not leave an icon behind in the tray.
     const ScopeExit deleteIcon([this] { ports_.tray.deleteIcon(); });
     SettingsFile file = ports_.settings.file(ports_.settings.settingsFilePath());
+    screenChange_->shutDown(file);
     saveWindowState(file);
 }
 

@@ -1,0 +1,100 @@
+#include "ui/screen/screen_change_presenter.h"
+
+#include <exception>
+
+#include "ui/scope_exit.h"
+
+namespace orbilux::ui {
+
+ScreenChangePresenter::ScreenState ScreenChangePresenter::readScreen() {
+    return {ports_.screenSize.primaryScreenSize(), ports_.screen.workArea()};
+}
+
+int32_t ScreenChangePresenter::quietItemCount() {
+    // While the shell restarts there may be no desktop for a moment: that
+    // is one more reason to wait, not a reason to tell the user.
+    DesktopOpenResult result = DesktopOpenResult::Opened;
+    const auto session = ports_.desktop.open(result, DesktopUse::CountOnly);
+    return session ? session->itemCount() : -1;
+}
+
+void ScreenChangePresenter::startUp(const SettingsFile& file) {
+    stable_ = readScreen();
+    const ScreenSize savedOn{file.read(keys::ScreenWidth), file.read(keys::ScreenHeight)};
+    const bool known = savedOn.width > 0 && savedOn.height > 0;
+    if (known && (savedOn.width != stable_.size.width || savedOn.height != stable_.size.height)) {
+        // The shell laid the icons out for this screen before we started.
+        stable_.size = savedOn;
+        onScreenChanged();
+    }
+    ports_.timers.startTimer(ProgramTimer::AutomaticLayoutCheck, AutomaticCheckMs);
+}
+
+void ScreenChangePresenter::shutDown(SettingsFile& file) {
+    ports_.timers.stopTimer(ProgramTimer::AutomaticLayoutCheck);
+    ports_.timers.stopTimer(ProgramTimer::ScreenSettle);
+    if (!settling_) {
+        try {
+            refresh();
+        } catch (const std::exception&) {
+            // A shell that can't be read now must not cost the user the
+            // window's state, which is written after this.
+        }
+    }
+    // Mid-change, the size before the change is the one the icons (and the
+    // last automatic layout) belong to.
+    const ScreenSize size = settling_ ? stable_.size : ports_.screenSize.primaryScreenSize();
+    file.write(keys::ScreenWidth, size.width);
+    file.write(keys::ScreenHeight, size.height);
+}
+
+void ScreenChangePresenter::onScreenChanged() {
+    if (restoring_) return;
+    settling_ = true;
+    lastCount_ = quietItemCount();
+    // Every change starts the wait anew.
+    ports_.timers.startTimer(ProgramTimer::ScreenSettle, ScreenSettleMs);
+}
+
+void ScreenChangePresenter::onSettleTimer() {
+    if (!settling_) {
+        ports_.timers.stopTimer(ProgramTimer::ScreenSettle);
+        return;
+    }
+    const int32_t count = quietItemCount();
+    if (count < 0 || count != lastCount_) {
+        lastCount_ = count;
+        return;  // the timer ticks again
+    }
+    ports_.timers.stopTimer(ProgramTimer::ScreenSettle);
+    settling_ = false;
+    const ScreenState before = stable_;
+    stable_ = readScreen();
+    if (stable_ == before) return;  // changed back: the icons are where they were
+    if (ports_.options.RestoreOnScreenChange) restoreFor(stable_.size);
+}
+
+void ScreenChangePresenter::restoreFor(ScreenSize size) {
+    restoring_ = true;
+    const ScopeExit done([this] { restoring_ = false; });
+    const std::wstring id = ports_.automatic.layoutFor(size);
+    if (!id.empty())
+        ports_.layouts.RestoreLayout(id);
+    else if (!shape_->refitToScreen())
+        return;  // nothing to go back to: the icons stay as the shell put them
+    refresh();
+}
+
+void ScreenChangePresenter::onCheckTimer() {
+    if (!settling_) refresh();
+}
+
+void ScreenChangePresenter::onIconsMoved() {
+    if (!settling_ && !restoring_) refresh();
+}
+
+void ScreenChangePresenter::refresh() {
+    ports_.automatic.refresh();
+}
+
+}  // namespace orbilux::ui
