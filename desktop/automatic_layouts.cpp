@@ -34,7 +34,7 @@ std::wstring AutomaticLayoutDescription(ScreenSize size) {
 }
 
 AutomaticLayouts::AutomaticLayouts(LayoutStore& store)
-    : store_(store), ports_(store.ports()), mapKey_(store.registryRoot() + L"\\Automatic") {}
+    : store_(store), ports_(store.ports()), mapKey_(store.automaticKeyPath()) {}
 
 std::wstring AutomaticLayouts::existingId(ScreenSize size) {
     std::unique_ptr<RegistryKey> key = ports_.registry.openKeyForReading(mapKey_);

@@ -31,6 +31,8 @@ std::wstring LayoutStore::headerKeyPath() const { return root_ + L"\\Saves"; }
 
 std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const { return root_ + L"\\Icons\\" + id; }
 
+std::wstring LayoutStore::automaticKeyPath() const { return root_ + L"\\Automatic"; }
+
 std::wstring LayoutStore::NewLayoutId() { return LayoutIdFromSeed(ports_.ticks.highResolutionTicks()); }
 
 bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopItem>& items) {
@@ -142,9 +144,14 @@ bool LayoutStore::FindNewestLayout(LayoutInfo& newest) {
     std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKeyForReading(headerKeyPath());
     if (!headerKey) return false;
     const LocaleSettings locale = ports_.locale.userLocale();
+    std::vector<std::wstring> automatic;
+    if (std::unique_ptr<RegistryKey> automaticKey = ports_.registry.openKeyForReading(automaticKeyPath()))
+        for (const RegistryValue& value : automaticKey->values())
+            if (value.type == uint32_t(RegistryType::String)) automatic.push_back(RegistryStringFromBytes(value.data));
     double best = 0.0;
     bool found = false;
     for (const std::wstring& id : headerKey->valueNames()) {
+        if (std::find(automatic.begin(), automatic.end(), id) != automatic.end()) continue;
         LayoutInfo scratch;
         if (!readInfo(*headerKey, id, locale, scratch)) continue;  // gone since it was listed
         if (scratch.savedAt > best) {

@@ -85,6 +85,9 @@ public:
     const std::wstring& registryRoot() const { return root_; }
     const LayoutStorePorts& ports() const { return ports_; }
     std::wstring iconKeyPath(const std::wstring& id) const;
+    // Where each screen size's automatic layout id is recorded
+    // (automatic_layouts.h).
+    std::wstring automaticKeyPath() const;
 
     // A fresh id of 8 decimal digits (layout_id.h).
     std::wstring NewLayoutId();
@@ -120,7 +123,10 @@ public:
     bool ReadLayoutInfo(const std::wstring& id, LayoutInfo& info);
 
     // The layout with the latest savedAt (strictly later than 0; on equal
-    // dates the one listed first). Returns false with `newest.id` empty and
+    // dates the one listed first), leaving out the automatic layouts: the
+    // program rewrites those by itself, so "the newest" would otherwise be
+    // whatever the icons looked like a few minutes ago rather than the
+    // layout the user saved last. Returns false with `newest.id` empty and
     // its other fields untouched when there is none.
     bool FindNewestLayout(LayoutInfo& newest);
 

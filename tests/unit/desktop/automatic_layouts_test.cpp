@@ -62,10 +62,16 @@ TEST_F(AutomaticLayouts_Refresh, LeavesTheUsersLayoutsAndDescriptionsAlone) {
     const std::wstring mine = rig.store.NewLayoutId();
     rig.store.SaveLayout(mine, L"Mine");
 
+    rig.tick();
     ASSERT_EQ(rig.automatic.refresh(), AutomaticRefresh::Written);
     const std::wstring automatic = rig.automatic.existingId({1280, 1024});
     EXPECT_NE(automatic, mine);
     EXPECT_EQ(description(mine), L"Mine");
+    // Written later, but the user's own layout stays the one "Restore
+    // layout" puts back.
+    LayoutInfo newest;
+    ASSERT_TRUE(rig.store.FindNewestLayout(newest));
+    EXPECT_EQ(newest.id, mine);
 
     // A name the user gave the automatic layout stays through its refreshes.
     rig.store.SetLayoutDescription(automatic, L"Docked");
