@@ -26,7 +26,9 @@ App::App()
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
                                          commands_, options_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
-                                             descriptionDialog_, dateFormat_}) {
+                                             descriptionDialog_, dateFormat_}),
+      screenChange_(ui::ScreenChangePorts{window_, system_.screen, screen_, system_.desktop, layouts_,
+                                          automaticLayouts_, options_}) {
     window_.setPresenter(presenter_);
     shapePage_.setPresenter(shapePresenter_);
     presenter_.plugIn(shapePresenter_);
@@ -35,6 +37,9 @@ App::App()
     presenter_.plugIn(layoutsPresenter_);
     window_.addPage(ui::Page::Layouts, layoutsPage_);
     presenter_.plugIn(optionsDialog_);
+    screenChange_.plugIn(shapePresenter_);
+    window_.setScreenChange(screenChange_);
+    presenter_.plugIn(screenChange_);
 }
 
 int App::run() {

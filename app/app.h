@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "app/system_adapters.h"
+#include "desktop/automatic_layouts.h"
 #include "desktop/layout_store.h"
 #include "desktop/shell_desktop_port.h"
 #include "engine/shape_engine.h"
@@ -16,6 +17,7 @@
 #include "ui/commands/command_table.h"
 #include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
+#include "ui/screen/screen_change_presenter.h"
 #include "ui/shape/shape_page_presenter.h"
 #include "ui/skin/skin.h"
 #include "ui/win32/description_dialog.h"
@@ -59,6 +61,7 @@ private:
     // The core.
     ShapeEngine engine_{desktop_};
     LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
+    AutomaticLayouts automaticLayouts_{layouts_};
     SettingsStore settings_{system_.profile, system_.registry, system_.locations};
     ProgramOptions options_;
 
@@ -76,6 +79,7 @@ private:
     ui::MainPresenter presenter_;
     ui::ShapePagePresenter shapePresenter_;
     ui::LayoutsPagePresenter layoutsPresenter_;
+    ui::ScreenChangePresenter screenChange_;
 };
 
 }  // namespace orbilux::app
