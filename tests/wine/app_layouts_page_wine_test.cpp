@@ -135,12 +135,13 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         exitThroughMenu(*app, window);
     }
 
-    // With ConfirmLoad off a restore asks nothing.
+    // With ConfirmLoad off a restore asks nothing. The exit wrote the
+    // automatic layout: both rows hold the icons as they are now.
     WriteSetting(L"Options", L"Show confirmation dialog when loading", L"0");
     auto app = startApp();
     const HWND window = openPage(*app);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(waitForRows(1));
+    ASSERT_TRUE(waitForRows(2));
     const Positions replaced = IconPositions(desktop());
     Scramble();
     gui_driver::SelectListViewRow(list_, 0);
