@@ -5,7 +5,10 @@
 //     a list view whose icons don't move, so it has nothing to repaint);
 //   - applying 500 targets: wall time, and messages the list view received per icon;
 //   - saving and restoring 1,000 icons: wall time, list-view messages and
-//     registry calls per icon.
+//     registry calls per icon;
+//   - a display change on 60 and 500 icons: from the end of the settle wait
+//     to the icons back in their places, and one automatic-layout check when
+//     no icon moved.
 // Prints one line per figure; nothing here is a pass/fail test.
 #include <windows.h>
 
@@ -16,6 +19,7 @@
 #include <functional>
 #include <vector>
 
+#include "desktop/automatic_layouts.h"
 #include "desktop/layout_store.h"
 #include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/layout_ports_win32.h"
@@ -26,6 +30,7 @@
 #include "tests/support/real_desktop.h"
 #include "tests/support/recording_registry.h"
 #include "tools/standin-desktop/standin_client.h"
+#include "ui/screen/screen_change_presenter.h"
 
 using namespace orbilux;
 
@@ -150,6 +155,85 @@ void BenchLayouts() {
                 Median(restoreTimes), double(restoreMessages) / Icons, double(restoreCalls) / Icons);
 }
 
+// The screen size a display change would leave, set by the bench.
+class SettableScreen : public ScreenMetrics, public ui::ScreenInfo {
+public:
+    ScreenSize primaryScreenSize() override { return size; }
+    ui::Rect workArea() override { return {0, 0, size.width, size.height - 40}; }
+    bool onAnyMonitor(const ui::Rect&) override { return true; }
+    int32_t taskbarAllowance() override { return 55; }
+    ScreenSize size{1280, 1024};
+};
+
+// A settings file with nothing in it: the start-up finds no earlier screen.
+class EmptyProfile : public ProfilePort {
+public:
+    std::wstring readString(const std::wstring&, const std::wstring&, const std::wstring&,
+                            const std::wstring& fallback) override {
+        return fallback;
+    }
+    bool writeString(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) override {
+        return true;
+    }
+};
+
+class NoTimers : public ui::TimerPort {
+public:
+    void startTimer(ui::ProgramTimer, uint32_t) override {}
+    void stopTimer(ui::ProgramTimer) override {}
+};
+
+void BenchScreenChange() {
+    for (const int icons : {60, 500}) {
+        standin::LaunchOptions options;
+        options.icons = icons;
+        standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
+        win32::Win32Registry registry;
+        test::RealDesktop real;
+        win32::Win32Clock clock;
+        win32::Win32LocaleSource locale;
+        SettableScreen screen;
+        win32::Win32TickSource ticks;
+        const std::wstring root = L"Software\\OrbiluxBench";
+        LayoutStore store(LayoutStorePorts{registry, real.access, real.notifier, clock, locale, screen, ticks}, root);
+        AutomaticLayouts automatic(store);
+        ProgramOptions programOptions;
+        NoTimers timers;
+        ui::ScreenChangePresenter presenter(
+            ui::ScreenChangePorts{timers, screen, screen, real.access, store, automatic, programOptions});
+
+        // Each size has its automatic layout.
+        const ScreenSize sizes[2] = {{1920, 1080}, {1280, 1024}};
+        for (int s = 0; s < 2; ++s) {
+            IconTargets places;
+            for (int i = 0; i < icons; ++i) places.push_back({(i * 37 + s * 300) % 1200, (i * 53 + s * 100) % 900, i});
+            real.port.ApplyIconTargets(places);
+            screen.size = sizes[s];
+            automatic.refresh();
+        }
+        std::vector<double> checks;
+        for (int round = 0; round < 7; ++round) checks.push_back(Milliseconds([&] { automatic.refresh(); }));
+
+        EmptyProfile profile;
+        presenter.startUp(SettingsFile(profile, L"unused"));
+        std::vector<double> restores;
+        for (int round = 0; round < 6; ++round) {
+            // What Windows does to the icons, then the change.
+            IconTargets scrambled;
+            for (int i = 0; i < icons; ++i) scrambled.push_back({(i * 71 + round) % 1200, (i * 13) % 900, i});
+            real.port.ApplyIconTargets(scrambled);
+            screen.size = sizes[round % 2];
+            presenter.onScreenChanged();
+            restores.push_back(Milliseconds([&] { presenter.onSettleTimer(); }));
+            Sleep(100);
+        }
+        registry.deleteKeyTree(root);
+        std::printf("display change, %d icons: icons back %.1f ms after the settle wait (median); one automatic-layout "
+                    "check with nothing moved %.1f ms\n",
+                    icons, Median(restores), Median(checks));
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -158,6 +242,7 @@ int main() {
         BenchApply(false);
         BenchApply(true);
         BenchLayouts();
+        BenchScreenChange();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "wine bench: %s\n", e.what());
         return 1;
