@@ -22,13 +22,17 @@ App::App()
       window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
       optionsDialog_(painter_, win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
-                                        layer_, links_, screen_, files_, skin_, BuiltInWebSite()}),
+                                        layer_, links_, screen_, files_, skin_, system_.shellModel,
+                                        BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
-                                         commands_, options_}),
+                                         commands_, options_, actions_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
-                                             descriptionDialog_, dateFormat_}),
+                                             descriptionDialog_, dateFormat_, actions_}),
       screenChange_(ui::ScreenChangePorts{window_, system_.screen, screen_, system_.desktop, layouts_,
-                                          automaticLayouts_, options_}) {
+                                          automaticLayouts_, options_, actions_}) {
+    // The automatic layout is refreshed after the commit, so it holds what lasts.
+    actions_.addObserver(shellCommit_);
+    actions_.addObserver(screenChange_);
     window_.setPresenter(presenter_);
     shapePage_.setPresenter(shapePresenter_);
     presenter_.plugIn(shapePresenter_);

@@ -8,8 +8,10 @@
 
 #include "app/system_adapters.h"
 #include "desktop/automatic_layouts.h"
+#include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
 #include "desktop/shell_desktop_port.h"
+#include "desktop/shell_model_commit.h"
 #include "engine/shape_engine.h"
 #include "platform/win32/unique_handle.h"
 #include "settings/program_options.h"
@@ -59,6 +61,9 @@ private:
     win32::MessageBoxConfirmer confirmer_{notifier_};
 
     // The core.
+    IconActions actions_;
+    // Commits every action's moves into the shell's icon model.
+    ShellModelCommit shellCommit_{system_.desktop, system_.shellModel};
     ShapeEngine engine_{desktop_};
     LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
     AutomaticLayouts automaticLayouts_{layouts_};

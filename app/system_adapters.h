@@ -7,8 +7,10 @@
 #include "desktop/layout_store.h"
 #include "desktop/shell_desktop_port.h"
 #include "desktop/win32/layout_ports_win32.h"
+#include "desktop/win32/shell_view_win32.h"
 #include "desktop/win32/win32_desktop.h"
 #include "platform/user_notifier.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/registry_win32.h"
 #include "settings/win32/profile_win32.h"
 #include "settings/win32/system_locations_win32.h"
@@ -16,8 +18,11 @@
 namespace orbilux::app {
 
 struct SystemAdapters {
+    // First: the shell's objects are reached through COM on this thread.
+    win32::ComApartment com;
     win32::Win32Registry registry;
     win32::Win32DesktopAccess desktop;
+    win32::Win32ShellIconModel shellModel;
     win32::Win32Profile profile;
     win32::Win32SystemLocations locations;
     win32::Win32Clock clock;

@@ -8,6 +8,7 @@
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
 #include "cli/plan_output.h"
+#include "cli/shell_commit_output.h"
 #include "desktop/win32/work_area.h"
 #include "engine/engine_errors.h"
 #include "engine/shape_plan.h"
@@ -23,7 +24,9 @@ int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& not
 }
 
 Command CountCommand(app::SystemAdapters& adapters) {
-    Command command{"count", "[--json]", "print the number of desktop icons", {}, true};
+    Command command{"count", "[--json]",
+                    "print the number of desktop icons (--json: and whether the shell arranges or snaps them)", {},
+                    true};
     command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
         return RunOnDesktop(command, err, notifier, [&] {
@@ -31,8 +34,10 @@ Command CountCommand(app::SystemAdapters& adapters) {
             arguments.expectPositional({});
             const int32_t count = adapters.desktopPort(notifier).DesktopItemCount();
             if (notifier.quitRequested()) return int(ExitFailure);
+            // Either flag bends every shape; the shell view tells them truthfully.
             if (arguments.flag("json"))
-                out << "{\"count\": " << count << "}\n";
+                out << "{\"count\": " << count
+                    << ", \"shellView\": " << ShellFlagsJson(ReadShellFolderFlags(adapters.shellModel)) << "}\n";
             else
                 out << count << "\n";
             return int(ExitOk);
@@ -76,14 +81,14 @@ Command IconsCommand(app::SystemAdapters& adapters) {
     return command;
 }
 
-Command ArrangeCommand(app::SystemAdapters& adapters) {
+Command ArrangeCommand(app::SystemAdapters& adapters, IconMoveContext moves) {
     Command command{"arrange",
                     "FILE [--width W] [--height H] [--area-width AW] [--area-height AH] [--shift-x X] [--shift-y Y] "
                     "[--gap G] [--json]",
                     "arrange the desktop icons on a shape (defaults: four fifths of the work area, the suggested gap)",
                     {},
                     true};
-    command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
+    command.run = [command, &adapters, moves](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
         return RunOnDesktop(command, err, notifier, [&] {
             const Arguments arguments(args, FrameValueOptions({"gap"}), {"json"});
@@ -92,6 +97,7 @@ Command ArrangeCommand(app::SystemAdapters& adapters) {
             ShellDesktopPort desktop = adapters.desktopPort(notifier);
             ShapePlan plan;
             try {
+                ScopedIconAction action(moves.actions, IconActionKind::Arrange);
                 plan = PlanShape(desktop, std::filesystem::u8path(arguments.positional()[0]), frame,
                                  arguments.intOr("gap", 0));
             } catch (const EngineError& e) {
@@ -103,9 +109,10 @@ Command ArrangeCommand(app::SystemAdapters& adapters) {
                 std::string json = PlanJson(plan);
                 json.pop_back();  // the closing brace: the frame used follows
                 out << json << ", \"frame\": [" << frame.width << ", " << frame.height << ", " << frame.areaWidth
-                    << ", " << frame.areaHeight << ", " << frame.shiftX << ", " << frame.shiftY << "]}\n";
+                    << ", " << frame.areaHeight << ", " << frame.shiftX << ", " << frame.shiftY
+                    << "], \"shell\": " << ShellCommitJson(moves.commit.lastOutcome()) << "}\n";
             } else {
-                out << PlanText(plan);
+                out << PlanText(plan) << ShellCommitText(moves.commit.lastOutcome());
             }
             return PlacementStatus("arrange", plan, err);
         });
@@ -115,8 +122,8 @@ Command ArrangeCommand(app::SystemAdapters& adapters) {
 
 }  // namespace
 
-std::vector<Command> DesktopCommands(app::SystemAdapters& adapters) {
-    return {CountCommand(adapters), IconsCommand(adapters), ArrangeCommand(adapters)};
+std::vector<Command> DesktopCommands(app::SystemAdapters& adapters, IconMoveContext moves) {
+    return {CountCommand(adapters), IconsCommand(adapters), ArrangeCommand(adapters, moves)};
 }
 
 }  // namespace orbilux::cli

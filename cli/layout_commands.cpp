@@ -125,7 +125,7 @@ std::string LayoutJson(const LayoutInfo& info) {
     return json.str();
 }
 
-std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
+std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore, std::optional<IconMoveContext> moves) {
     std::vector<Command> commands;
 
     commands.push_back(LayoutCommand(
@@ -195,14 +195,28 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore) {
         }));
 
     commands.push_back(LayoutCommand(
-        "restore", "ID|newest|auto", "put every desktop icon back where a layout saved it", makeStore, {}, {}, {"ID"},
-        [](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
+        "restore", "ID|newest|auto [--json]", "put every desktop icon back where a layout saved it", makeStore, {},
+        {"json"}, {"ID"}, [moves](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
             std::wstring id;
             if (!ResolveId(store, a.positional()[0], id, err)) return int(ExitFailure);
-            const LayoutOutcome outcome = store.RestoreLayout(id);
-            if (outcome.status == LayoutStatus::Done)
-                out << "restored " << Utf8FromWide(id) << ": " << outcome.icons << " of " << outcome.desktopItems
-                    << " icons moved\n";
+            LayoutOutcome outcome;
+            {
+                std::optional<ScopedIconAction> action;
+                if (moves) action.emplace(moves->actions, IconActionKind::Restore);
+                outcome = store.RestoreLayout(id);
+            }
+            if (outcome.status == LayoutStatus::Done) {
+                if (a.flag("json")) {
+                    out << "{\"id\": " << JsonString(Utf8FromWide(id)) << ", \"icons\": " << outcome.icons
+                        << ", \"desktopItems\": " << outcome.desktopItems;
+                    if (moves) out << ", \"shell\": " << ShellCommitJson(moves->commit.lastOutcome());
+                    out << "}\n";
+                } else {
+                    out << "restored " << Utf8FromWide(id) << ": " << outcome.icons << " of " << outcome.desktopItems
+                        << " icons moved\n";
+                    if (moves) out << ShellCommitText(moves->commit.lastOutcome());
+                }
+            }
             return Report("restore", id, outcome, err);
         }));
     commands.back().reachesDesktop = true;

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/shell_commit_output.h"
 #include "desktop/layout_store.h"
 #include "platform/user_notifier.h"
 
@@ -16,7 +18,9 @@ namespace orbilux::cli {
 // Builds a store whose messages go to `notifier`.
 using LayoutStoreFactory = std::function<LayoutStore(UserNotifier& notifier)>;
 
-std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore);
+// `moves`: restoring is an action that moves icons; without it (tests of
+// the other commands) restores go straight to the store.
+std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore, std::optional<IconMoveContext> moves = {});
 
 // One layout as a JSON object: id, savedAt (ISO 8601, or null for a date
 // with no moment), description, screenWidth, screenHeight, iconCount.

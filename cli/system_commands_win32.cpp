@@ -5,17 +5,35 @@
 #include "cli/command.h"
 #include "cli/layout_commands.h"
 #include "cli/settings_command.h"
+#include "cli/shell_commit_output.h"
 
 namespace orbilux::cli {
 
-std::vector<Command> DesktopCommands(app::SystemAdapters& adapters);
+std::vector<Command> DesktopCommands(app::SystemAdapters& adapters, IconMoveContext moves);
+
+namespace {
+
+// The adapters and, as in the window program, the actions seam with the
+// shell-model commit at the end of every action that moves icons.
+struct CommandLineSystem {
+    app::SystemAdapters adapters;
+    IconActions actions;
+    ShellModelCommit shellCommit{adapters.desktop, adapters.shellModel};
+
+    CommandLineSystem() { actions.addObserver(shellCommit); }
+    IconMoveContext moves() { return {actions, shellCommit}; }
+};
+
+}  // namespace
 
 std::vector<Command> SystemCommands() {
     // One set for the whole run, as the window program holds its own.
-    static app::SystemAdapters adapters;
-    std::vector<Command> commands = DesktopCommands(adapters);
-    for (Command& command :
-         LayoutCommandsOver([](UserNotifier& notifier) { return LayoutStore(adapters.layoutStorePorts(notifier)); }))
+    static CommandLineSystem system;
+    app::SystemAdapters& adapters = system.adapters;
+    std::vector<Command> commands = DesktopCommands(adapters, system.moves());
+    for (Command& command : LayoutCommandsOver(
+             [&adapters](UserNotifier& notifier) { return LayoutStore(adapters.layoutStorePorts(notifier)); },
+             system.moves()))
         commands.push_back(std::move(command));
     commands.push_back(SettingsCommandOver(adapters.profile, adapters.registry, adapters.locations));
     return commands;

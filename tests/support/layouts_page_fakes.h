@@ -7,6 +7,7 @@
 #include <map>
 
 #include "tests/support/fake_layout_ports.h"
+#include "tests/support/recording_icon_actions.h"
 #include "ui/layouts/layouts_page_presenter.h"
 
 namespace orbilux::test {
@@ -148,8 +149,10 @@ struct LayoutsPageRig {
     ScriptedConfirmer confirmer;
     ScriptedDescriptions descriptionDialog;
     FixedDateFormat dateFormat;
+    IconActions actions;
+    RecordingIconActions actionLog{actions};
     ui::LayoutsPagePresenter presenter{
-        ui::LayoutsPagePorts{view, menus, layouts, commands, options, confirmer, descriptionDialog, dateFormat}};
+        ui::LayoutsPagePorts{view, menus, layouts, commands, options, confirmer, descriptionDialog, dateFormat, actions}};
 };
 
 }  // namespace orbilux::test

@@ -13,6 +13,7 @@
 #include "tests/support/fake_layout_ports.h"
 #include "tests/support/fake_locations.h"
 #include "tests/support/fake_profile.h"
+#include "tests/support/fake_shell_icon_model.h"
 #include "ui/main/main_presenter.h"
 
 namespace orbilux::test {
@@ -273,8 +274,9 @@ struct MainPresenterRig {
     LoggingSkin skin{log};
     LoggingShapePage shapePage{log};
     LoggingLayoutsPage layoutsPage{log};
+    FakeShellIconModel shellModel;
     ui::MainPresenter presenter{ui::MainPresenterPorts{view, commands, options, settings, layouts, desktop, notifier,
-                                                       tray, layer, links, screenInfo, files, skin,
+                                                       tray, layer, links, screenInfo, files, skin, shellModel,
                                                        ui::WebSite{L"https://orbilux.test", L"help@orbilux.test"}}};
 };
 

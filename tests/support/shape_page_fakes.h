@@ -10,6 +10,7 @@
 
 #include "engine/shape_engine.h"
 #include "tests/support/main_window_fakes.h"
+#include "tests/support/recording_icon_actions.h"
 #include "tests/support/shape_records.h"
 #include "tests/support/temp_dir.h"
 #include "ui/shape/shape_page_presenter.h"
@@ -162,8 +163,10 @@ struct ShapePageRig {
     ui::CommandTable commands;
     ProgramOptions options;
     std::wstring root;
+    IconActions actions;
+    RecordingIconActions actionLog{actions};
     ui::ShapePagePresenter presenter{
-        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options}};
+        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options, actions}};
 };
 
 }  // namespace orbilux::test

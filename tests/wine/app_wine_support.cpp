@@ -54,7 +54,12 @@ void AppStory::TearDown() {
 void AppStory::startDesktop(int icons) {
     standin::LaunchOptions options;
     options.icons = icons;
+    startDesktop(options);
+}
+
+void AppStory::startDesktop(standin::LaunchOptions options) {
     options.taskbarHeight = 40;
+    desktop_.reset();  // one stand-in at a time
     desktop_ = std::make_unique<standin::StandInDesktop>(BinaryFolder(), options);
 }
 

@@ -30,6 +30,8 @@ protected:
 
     // The stand-in desktop with that many icons and a 40-pixel taskbar.
     void startDesktop(int icons = 60);
+    // The same with any other options (the taskbar is always there).
+    void startDesktop(standin::LaunchOptions options);
     standin::StandInDesktop& desktop() { return *desktop_; }
 
     // Starts Orbilux.exe from the test binary's folder.

@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -25,7 +26,6 @@ using namespace orbilux::standin;
 
 namespace {
 
-
 void SignalReady(const StandInOptions& options) {
     if (!options.readyEvent.empty()) {
         if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, options.readyEvent.c_str())) {
@@ -33,7 +33,8 @@ void SignalReady(const StandInOptions& options) {
             CloseHandle(event);
         }
     }
-    if (!options.readyFile.empty()) std::ofstream(std::filesystem::path(options.readyFile)) << GetCurrentProcessId() << "\n";
+    if (!options.readyFile.empty())
+        std::ofstream(std::filesystem::path(options.readyFile)) << GetCurrentProcessId() << "\n";
 }
 
 }  // namespace
@@ -76,30 +77,49 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     progman.setCommandHandler([&](ULONG_PTR command, const void* data, DWORD size) {
         if (!listView) return false;
         switch (command) {
-        case WriteReport: {
-            if (size < sizeof(wchar_t)) return false;
-            const std::wstring path(static_cast<const wchar_t*>(data), size / sizeof(wchar_t) - 1);
-            if (!listView->writeReport(path)) return false;
-            if (!taskbar) return true;
-            std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::app);
-            out << taskbar->reportLines();
-            return static_cast<bool>(out.flush());
-        }
-        case ResetCounters:
-            listView->resetLog();
-            if (taskbar) taskbar->resetLog();
-            return true;
-        case AnnounceTaskbar:
-            TaskbarWindow::BroadcastTaskbarCreated();
-            return true;
-        default:
-            return false;
+            case WriteReport: {
+                if (size < sizeof(wchar_t)) return false;
+                const std::wstring path(static_cast<const wchar_t*>(data), size / sizeof(wchar_t) - 1);
+                if (!listView->writeReport(path)) return false;
+                if (!taskbar) return true;
+                std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::app);
+                out << taskbar->reportLines();
+                return static_cast<bool>(out.flush());
+            }
+            case ResetCounters:
+                listView->resetLog();
+                if (taskbar) taskbar->resetLog();
+                return true;
+            case AnnounceTaskbar:
+                TaskbarWindow::BroadcastTaskbarCreated();
+                return true;
+            case WriteModel: {
+                if (size < sizeof(ModelRange) + sizeof(wchar_t) || (size - sizeof(ModelRange)) % sizeof(wchar_t))
+                    return false;
+                ModelRange range{};
+                std::memcpy(&range, data, sizeof range);
+                const auto* path = reinterpret_cast<const wchar_t*>(static_cast<const char*>(data) + sizeof range);
+                const std::size_t length = (size - sizeof range) / sizeof(wchar_t) - 1;
+                if (path[length] != L'\0') return false;
+                return listView->writeModel(std::wstring(path, length), range);
+            }
+            case SetModelPositions: {
+                if (size % sizeof(ModelPosition)) return false;
+                std::vector<ModelPosition> positions(size / sizeof(ModelPosition));
+                if (size) std::memcpy(positions.data(), data, size);
+                return listView->placeInModel(positions.data(), positions.size());
+            }
+            case Refresh:
+                return listView->refresh();
+            default:
+                return false;
         }
     });
     // Let the list view lay out and paint its items first: until it has, it
     // still places new items itself and would undo positions set from outside.
     UpdateWindow(progman.hwnd());
     if (workerW) UpdateWindow(workerW->hwnd());
+    if (listView) listView->captureModel();
     SignalReady(*options);
 
     MSG message;

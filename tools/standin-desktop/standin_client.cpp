@@ -13,7 +13,9 @@ namespace {
 
 constexpr DWORD StartTimeoutMs = 60000;
 
-std::wstring QuoteArgument(const std::wstring& text) { return L"\"" + text + L"\""; }
+std::wstring QuoteArgument(const std::wstring& text) {
+    return L"\"" + text + L"\"";
+}
 
 std::vector<std::string> SplitTabs(const std::string& line) {
     std::vector<std::string> fields;
@@ -41,7 +43,8 @@ StandInDesktop::StandInDesktop(const std::wstring& folder, const LaunchOptions& 
                std::to_wstring(GetTickCount64()) + L"\\";
     std::filesystem::create_directories(std::filesystem::path(scratch_));
 
-    std::wstring command = QuoteArgument(folder + L"standin-desktop.exe") + L" --icons " + std::to_wstring(options.icons);
+    std::wstring command =
+        QuoteArgument(folder + L"standin-desktop.exe") + L" --icons " + std::to_wstring(options.icons);
     if (!options.names.empty()) {
         const std::wstring namesFile = scratch_ + L"names.txt";
         std::ofstream names(std::filesystem::path(namesFile), std::ios::binary);
@@ -52,6 +55,8 @@ StandInDesktop::StandInDesktop(const std::wstring& folder, const LaunchOptions& 
     if (options.noChildren) command += L" --no-children";
     if (options.workerW) command += L" --workerw";
     if (options.paintingOff) command += L" --painting-off";
+    if (options.modernShell) command += L" --modern-shell";
+    if (options.snapToGrid) command += L" --snap-to-grid";
     if (options.exitAfterTextQueries > 0)
         command += L" --exit-after-text-queries " + std::to_wstring(options.exitAfterTextQueries);
     if (options.taskbarHeight > 0) command += L" --taskbar " + std::to_wstring(options.taskbarHeight);
@@ -59,8 +64,8 @@ StandInDesktop::StandInDesktop(const std::wstring& folder, const LaunchOptions& 
         command += L" --stall-at-position " + std::to_wstring(options.stallAtPosition) + L" --stall-ms " +
                    std::to_wstring(options.stallMs);
 
-    const std::wstring eventName = L"OrbiluxStandInReady-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                   std::to_wstring(GetTickCount64());
+    const std::wstring eventName =
+        L"OrbiluxStandInReady-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
     win32::UniqueHandle ready(CreateEventW(nullptr, TRUE, FALSE, eventName.c_str()));
     command += L" --ready-event " + eventName;
 
@@ -90,7 +95,9 @@ StandInDesktop::~StandInDesktop() {
     std::filesystem::remove_all(std::filesystem::path(scratch_), ignored);
 }
 
-bool StandInDesktop::running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+bool StandInDesktop::running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
 
 void StandInDesktop::kill() {
     if (!running()) return;
@@ -114,13 +121,16 @@ bool StandInDesktop::sendCommand(uintptr_t command, const void* data, DWORD size
     if (!window) return false;
     COPYDATASTRUCT copy{command, size, const_cast<void*>(data)};
     DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_BLOCK, 30000,
-                               &result) &&
+    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_BLOCK, 30000, &result) &&
            result;
 }
 
 void StandInDesktop::announceTaskbar() {
     if (!sendCommand(AnnounceTaskbar, nullptr, 0)) throw StandInError("the stand-in did not announce its taskbar");
+}
+
+void StandInDesktop::refresh() {
+    if (!sendCommand(Refresh, nullptr, 0)) throw StandInError("the stand-in did not refresh");
 }
 
 void StandInDesktop::resetCounters() {
@@ -143,8 +153,10 @@ Report StandInDesktop::report() {
         } else if (f[0] == "item" && f.size() >= 5) {
             // The text is the rest of the line, tabs included.
             const std::size_t textStart = line.find('\t', line.find('\t', line.find('\t', 5) + 1) + 1) + 1;
-            report.items.push_back({std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3]),
-                                    WideFromUtf8(line.substr(textStart))});
+            report.items.push_back(
+                {std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3]), WideFromUtf8(line.substr(textStart))});
+        } else if (f[0] == "model" && f.size() == 4) {
+            report.model.push_back({std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3])});
         } else if (f[0] == "received" && f.size() == 3) {
             report.received[static_cast<uint32_t>(std::stoul(f[1], nullptr, 16))] = std::stoull(f[2]);
         } else if (f[0] == "tray" && f.size() >= 2) {

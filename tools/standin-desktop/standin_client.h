@@ -25,7 +25,9 @@ struct LaunchOptions {
     int exitAfterTextQueries = 0;
     int stallAtPosition = 0;  // that position message is answered only after stallMs
     int stallMs = 0;
-    int taskbarHeight = 0;  // > 0: a "Shell_TrayWnd" of that height that records tray icons
+    int taskbarHeight = 0;     // > 0: a "Shell_TrayWnd" of that height that records tray icons
+    bool modernShell = false;  // an icon model beside the list view (see standin_protocol.h)
+    bool snapToGrid = false;   // the shell view reports FWF_SNAPTOGRID
 };
 
 struct ReportedItem {
@@ -35,10 +37,17 @@ struct ReportedItem {
     std::wstring text;
 };
 
+struct ModelItem {
+    int index = 0;
+    int x = 0;
+    int y = 0;
+};
+
 struct Report {
     uint32_t style = 0;
     bool painting = true;  // whether the list view's painting is switched on
     std::vector<ReportedItem> items;
+    std::vector<ModelItem> model;           // the icon model's positions (modernShell only), in index order
     std::map<uint32_t, uint64_t> received;  // list-view message or WM_SETREDRAW -> times sent from outside
     std::vector<std::string> events;        // "setpos <i> <x> <y>", "style <old> <new>", "redraw <0|1>", in order
     std::vector<std::string> trayEvents;    // "add <id> <callback hex> <tip>" and "delete <id>", in order
@@ -65,6 +74,9 @@ public:
     void resetCounters();
     // Broadcasts "TaskbarCreated", as a shell does after a restart.
     void announceTaskbar();
+    // Lays every icon out again from the icon model, as the shell's refresh
+    // (F5) does. Throws StandInError unless the stand-in runs modernShell.
+    void refresh();
     bool running() const;
     DWORD processId() const { return processId_; }
     // Ends the process at once, as a crashing shell would.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -16,13 +17,51 @@ namespace {
 
 constexpr UINT_PTR SubclassId = 1;
 
+// Marks the stand-in's own calls to its list view for the time it makes them.
+class InternalCalls {
+public:
+    explicit InternalCalls(bool& flag) : flag_(flag) { flag_ = true; }
+    ~InternalCalls() { flag_ = false; }
+    InternalCalls(const InternalCalls&) = delete;
+    InternalCalls& operator=(const InternalCalls&) = delete;
+
+private:
+    bool& flag_;
+};
+
+bool WriteTextFile(const std::wstring& path, const std::string& text) {
+    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
+
 // Names a real desktop might show; repeats get a number.
 constexpr const wchar_t* CommonNames[] = {
-    L"Recycle Bin",     L"This PC",        L"Documents",       L"Pictures",        L"Music",
-    L"Videos",          L"Downloads",      L"Budget 2024.xlsx", L"Notes.txt",      L"Project Plan.docx",
-    L"Holiday Photos",  L"Web Browser",    L"Mail",            L"Calculator",      L"Paint",
-    L"Terminal",        L"Games",          L"Invoices",        L"Recipes",         L"Tax Return.pdf",
-    L"Backup",          L"Screenshots",    L"Presentation.pptx", L"Music Player",  L"Photo Editor",
+    L"Recycle Bin",
+    L"This PC",
+    L"Documents",
+    L"Pictures",
+    L"Music",
+    L"Videos",
+    L"Downloads",
+    L"Budget 2024.xlsx",
+    L"Notes.txt",
+    L"Project Plan.docx",
+    L"Holiday Photos",
+    L"Web Browser",
+    L"Mail",
+    L"Calculator",
+    L"Paint",
+    L"Terminal",
+    L"Games",
+    L"Invoices",
+    L"Recipes",
+    L"Tax Return.pdf",
+    L"Backup",
+    L"Screenshots",
+    L"Presentation.pptx",
+    L"Music Player",
+    L"Photo Editor",
 };
 constexpr int CommonNameCount = static_cast<int>(sizeof CommonNames / sizeof CommonNames[0]);
 
@@ -33,8 +72,8 @@ constexpr int CommonNameCount = static_cast<int>(sizeof CommonNames / sizeof Com
 constexpr int ShellIconIndexes[] = {33, 17, 5, 2, 15, 8, 41, 44, 47, 27, 22, 18};
 
 HIMAGELIST CreateIconImages() {
-    HIMAGELIST images = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                         ILC_COLOR32 | ILC_MASK, 12, 4);
+    HIMAGELIST images =
+        ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), ILC_COLOR32 | ILC_MASK, 12, 4);
     for (const int index : ShellIconIndexes) {
         HICON icon = nullptr;
         if (ExtractIconExW(L"shell32.dll", index, &icon, nullptr, 1) != 1 || !icon)
@@ -56,13 +95,15 @@ std::wstring DefaultItemName(int index) {
 StandInListView::StandInListView(HWND parent, const StandInOptions& options)
     : exitAfterTextQueries_(options.exitAfterTextQueries),
       stallAtPosition_(options.stallAtPosition),
-      stallMs_(options.stallMs) {
+      stallMs_(options.stallMs),
+      modern_(options.modernShell),
+      snapToGrid_(options.snapToGrid) {
     RECT client{};
     GetClientRect(parent, &client);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_ICON | LVS_SHOWSELALWAYS;
     if (options.autoArrange) style |= LVS_AUTOARRANGE;
-    hwnd_ = CreateWindowExW(0, WC_LISTVIEWW, L"FolderView", style, 0, 0, client.right, client.bottom, parent,
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(0, WC_LISTVIEWW, L"FolderView", style, 0, 0, client.right, client.bottom, parent, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
     ListView_SetBkColor(hwnd_, RGB(0, 99, 177));
     ListView_SetTextBkColor(hwnd_, CLR_NONE);
     ListView_SetTextColor(hwnd_, RGB(255, 255, 255));
@@ -121,12 +162,47 @@ void StandInListView::observe(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK StandInListView::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                                DWORD_PTR self) {
-    reinterpret_cast<StandInListView*>(self)->observe(message, wParam, lParam);
+    auto* view = reinterpret_cast<StandInListView*>(self);
+    view->observe(message, wParam, lParam);
+    // F5 refreshes the desktop, as in the shell.
+    if (message == WM_KEYDOWN && wParam == VK_F5 && view->refresh()) return 0;
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+void StandInListView::captureModel() {
+    if (!modern_) return;
+    InternalCalls internal(internal_);
+    model_.capture(hwnd_);
+}
+
+bool StandInListView::placeInModel(const ModelPosition* positions, std::size_t count) {
+    if (!modern_) return false;
+    InternalCalls internal(internal_);
+    return model_.place(hwnd_, positions, count);
+}
+
+bool StandInListView::refresh() {
+    if (!modern_) return false;
+    InternalCalls internal(internal_);
+    model_.relayout(hwnd_);
+    return true;
+}
+
+bool StandInListView::writeModel(const std::wstring& path, ModelRange range) const {
+    if (!modern_) return false;
+    DWORD flags = 0;
+    if (GetWindowLongW(hwnd_, GWL_STYLE) & LVS_AUTOARRANGE) flags |= FWF_AUTOARRANGE;
+    if (snapToGrid_) flags |= FWF_SNAPTOGRID;
+    std::string text;
+    {
+        InternalCalls internal(internal_);
+        text = model_.fileText(hwnd_, range, flags);
+    }
+    return WriteTextFile(path, text);
+}
+
 bool StandInListView::writeReport(const std::wstring& path) const {
-    internal_ = true;
+    InternalCalls internal(internal_);
     std::string report;
     char style[32];
     std::snprintf(style, sizeof style, "style\t%lx\n", static_cast<unsigned long>(GetWindowLongW(hwnd_, GWL_STYLE)));
@@ -142,11 +218,9 @@ bool StandInListView::writeReport(const std::wstring& path) const {
         report += "item\t" + std::to_string(i) + "\t" + std::to_string(point.x) + "\t" + std::to_string(point.y) +
                   "\t" + Utf8FromWide(text.data()) + "\n";
     }
-    internal_ = false;
+    if (modern_) report += model_.reportLines();
     report += log_.reportLines();
-    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    out << report;
-    return static_cast<bool>(out.flush());
+    return WriteTextFile(path, report);
 }
 
 }  // namespace orbilux::standin

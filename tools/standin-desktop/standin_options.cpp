@@ -12,10 +12,12 @@ const wchar_t* const StandInUsage =
     L"standin-desktop.exe [--icons N] [--names FILE] [--auto-arrange] [--no-children] [--workerw]\n"
     L"                    [--exit-after-text-queries N] [--stall-at-position N --stall-ms MS]\n"
     L"                    [--ready-event NAME] [--ready-file PATH] [--size WxH] [--taskbar HEIGHT]\n"
-    L"                    [--painting-off]\n"
+    L"                    [--painting-off] [--modern-shell] [--snap-to-grid]\n"
     L"A window tree like the shell's desktop (Progman > SHELLDLL_DefView > SysListView32) with N\n"
     L"named icons. --names reads one UTF-8 name per line. --taskbar adds a taskbar window that records\n"
-    L"the tray icons it is sent. Stays up until closed.";
+    L"the tray icons it is sent. --modern-shell keeps an icon model beside the list view that the shell\n"
+    L"view of standin-shellview.dll reads and moves, and that F5 lays the icons out from again.\n"
+    L"Stays up until closed.";
 
 namespace {
 
@@ -67,6 +69,14 @@ std::optional<StandInOptions> ParseStandInOptions(const std::vector<std::wstring
         }
         if (arg == L"--painting-off") {
             options.paintingOff = true;
+            continue;
+        }
+        if (arg == L"--modern-shell") {
+            options.modernShell = true;
+            continue;
+        }
+        if (arg == L"--snap-to-grid") {
+            options.snapToGrid = true;
             continue;
         }
         if (!hasValue) return fail(L"unknown argument or missing value: " + arg);

@@ -108,6 +108,11 @@ void LayoutsPagePresenter::RestoreSelLayoutA() {
         !ports_.confirmer.confirm(L"Are you sure you want to restore desktop icons position saved on " + row->dateText +
                                   L" ?"))
         return;
+    restore(id);
+}
+
+void LayoutsPagePresenter::restore(const std::wstring& id) {
+    ScopedIconAction action(ports_.actions, IconActionKind::Restore);
     ports_.layouts.RestoreLayout(id);
 }
 
@@ -176,7 +181,7 @@ bool LayoutsPagePresenter::LoadMItemClick(uint16_t itemId) {
         if (!ports_.options.ConfirmLoad ||
             ports_.confirmer.confirm(L"Are you sure you want to restore this desktop icons position saved on " +
                                      item.hint + L" ?"))
-            ports_.layouts.RestoreLayout(item.id);
+            restore(item.id);
         return true;
     }
     return false;

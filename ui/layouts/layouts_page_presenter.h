@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
 #include "settings/program_options.h"
 #include "ui/commands/command_table.h"
@@ -34,6 +35,7 @@ struct LayoutsPagePorts {
     Confirmer& confirmer;
     DescriptionAsker& descriptions;
     DateDisplayFormatSource& dateFormat;
+    IconActions& actions;  // a restore is an action that moves the icons
 };
 
 class LayoutsPagePresenter : public LayoutsSeam {
@@ -58,6 +60,9 @@ public:
     const std::vector<LayoutRow>& rows() const { return rows_; }
 
 private:
+    // Puts a saved layout back, as one action that moves the icons.
+    void restore(const std::wstring& id);
+
     struct MenuItem {
         std::wstring id;
         std::wstring hint;  // the date text

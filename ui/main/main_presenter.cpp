@@ -1,5 +1,6 @@
 #include "ui/main/main_presenter.h"
 
+#include "desktop/shell_model_commit.h"
 #include "ui/control_ids.h"
 #include "ui/main/window_placement.h"
 #include "ui/scope_exit.h"
@@ -83,6 +84,10 @@ void MainPresenter::startUp() {
     ports_.layer.setAlpha(static_cast<uint8_t>(TransparencyRange.clamp(ports_.options.Transparency)));
     view.setAutoBlendChecked(ports_.options.AutoBlend);
     knows_ = file.read(keys::Knows);
+    // Auto-arrange or align-to-grid bends every shape, whatever the user
+    // said before: the reminder shows whenever the shell says either is on.
+    const std::optional<ShellFolderFlags> flags = ReadShellFolderFlags(ports_.shellModel);
+    reminderShown_ = !knows_ || (flags && (flags->autoArrange || flags->snapToGrid));
     placeWindow(file);
     shape_->setSizeBarRanges();
 
@@ -103,7 +108,7 @@ void MainPresenter::startUp() {
     ports_.skin.apply(ports_.options.Hue, ports_.options.Saturation);
     layoutsPage_->buildSavedLayoutsMenu(SavedLayoutsMenu::Main);
 
-    if (knows_) view.showReminderBar(false);
+    if (!reminderShown_) view.showReminderBar(false);
     view.setOuterHeight(outerHeight());
     screenChange_->startUp(file);
 }
@@ -117,7 +122,7 @@ void MainPresenter::placeWindow(const SettingsFile& file) {
 }
 
 int MainPresenter::outerHeight() const {
-    return CompactOuterHeight + (knows_ ? 0 : ReminderBarHeight);
+    return CompactOuterHeight + (reminderShown_ ? ReminderBarHeight : 0);
 }
 
 void MainPresenter::onShown() {
@@ -186,6 +191,7 @@ void MainPresenter::onReminderBarClicked() {
 
 void MainPresenter::onReminderDismissed() {
     knows_ = true;
+    reminderShown_ = false;
     ports_.view.setOuterHeight(outerHeight());
     ports_.view.showReminderBar(false);
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "desktop/layout_store.h"
+#include "desktop/shell_icon_model.h"
 #include "engine/desktop_port.h"
 #include "platform/user_notifier.h"
 #include "settings/program_options.h"
@@ -46,6 +47,7 @@ struct MainPresenterPorts {
     ScreenInfo& screen;
     FileSystem& files;
     Skin& skin;
+    ShellIconModel& shellModel;  // whether the shell arranges or snaps the icons itself
     WebSite site;
 };
 
@@ -104,7 +106,8 @@ private:
     ScreenChangeSeam noScreenChange_;
     ScreenChangeSeam* screenChange_ = &noScreenChange_;
 
-    bool knows_ = false;   // the reminder bar was dismissed
+    bool knows_ = false;  // the reminder bar was dismissed
+    bool reminderShown_ = true;
     bool inTray_ = false;  // minimised with no taskbar button: the tray icon is the way back
 };
 

@@ -77,20 +77,28 @@ void ScreenChangePresenter::onSettleTimer() {
 void ScreenChangePresenter::restoreFor(ScreenSize size) {
     restoring_ = true;
     const ScopeExit done([this] { restoring_ = false; });
+    // Either way the action's end refreshes the automatic layout of the new
+    // size; with nothing to go back to, the icons stay as the shell put them.
     const std::wstring id = ports_.automatic.layoutFor(size);
-    if (!id.empty())
+    if (!id.empty()) {
+        const ScopedIconAction action(ports_.actions, IconActionKind::Restore);
         ports_.layouts.RestoreLayout(id);
-    else if (!shape_->refitToScreen())
-        return;  // nothing to go back to: the icons stay as the shell put them
-    refresh();
+    } else {
+        shape_->refitToScreen();
+    }
 }
 
 void ScreenChangePresenter::onCheckTimer() {
     if (!settling_) refresh();
 }
 
-void ScreenChangePresenter::onIconsMoved() {
-    if (!settling_ && !restoring_) refresh();
+void ScreenChangePresenter::iconsMoved(IconActionKind /*kind*/) {
+    if (settling_) return;
+    try {
+        refresh();
+    } catch (const std::exception&) {
+        // The action itself went through; the next check tries again.
+    }
 }
 
 void ScreenChangePresenter::refresh() {

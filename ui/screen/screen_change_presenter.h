@@ -21,6 +21,7 @@
 
 #include "desktop/automatic_layouts.h"
 #include "desktop/desktop_session.h"
+#include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
 #include "settings/program_options.h"
 #include "ui/geometry.h"
@@ -42,9 +43,12 @@ struct ScreenChangePorts {
     LayoutStore& layouts;
     AutomaticLayouts& automatic;
     ProgramOptions& options;  // RestoreOnScreenChange
+    IconActions& actions;     // its own restore is an action like any other
 };
 
-class ScreenChangePresenter : public ScreenChangeSeam {
+// Observes every action that moves icons, to refresh the automatic layout
+// when one ends.
+class ScreenChangePresenter : public ScreenChangeSeam, public IconActionObserver {
 public:
     explicit ScreenChangePresenter(const ScreenChangePorts& ports) : ports_(ports) {}
     ScreenChangePresenter(const ScreenChangePresenter&) = delete;
@@ -65,8 +69,10 @@ public:
     void onScreenChanged();
     void onSettleTimer();
     void onCheckTimer();
-    // An action of the program that moved icons has ended.
-    void onIconsMoved();
+    // IconActionObserver: an action of the program that moved icons has
+    // ended (its own restore too). Never throws.
+    void iconsAboutToMove(IconActionKind /*kind*/) override {}
+    void iconsMoved(IconActionKind kind) override;
 
     bool settling() const { return settling_; }
 

@@ -41,6 +41,9 @@ void ShapePagePresenter::setBlending(bool on) {
 
 void ShapePagePresenter::onRepeatPressed(RepeatButton button) {
     repeatSource_ = button;
+    // One action from the press to the release: what follows a move (the
+    // shell's own record of the positions) happens once, not every tick.
+    ports_.actions.begin(IconActionKind::ShapeAdjust);
     setBlending(true);
     ports_.view.startRepeatTimer(RepeatIntervalMs);
     onRepeatTick();
@@ -50,6 +53,7 @@ void ShapePagePresenter::onRepeatReleased() {
     ports_.view.stopRepeatTimer();
     repeatSource_.reset();
     setBlending(false);
+    ports_.actions.end();
 }
 
 void ShapePagePresenter::onRepeatTick() {
@@ -87,6 +91,12 @@ void ShapePagePresenter::onScroll(ShapeBar which, ScrollRequest request, int32_t
     // the gap bar moves by 1 either way.
     const int32_t line = which == ShapeBar::Gap ? 1 : 50;
     const int32_t page = 1;
+    // A drag, a click or a key is one action that ends when the bar lets go.
+    if (request == ScrollRequest::End) {
+        ports_.actions.end();
+        return;
+    }
+    if (request != ScrollRequest::Other) ports_.actions.begin(IconActionKind::ShapeAdjust);
     switch (request) {
         case ScrollRequest::LineBack:
             b.setPosition(b.position() - line);
@@ -109,6 +119,7 @@ void ShapePagePresenter::onScroll(ShapeBar which, ScrollRequest request, int32_t
         case ScrollRequest::ToMax:
             b.setPosition(b.max());
             break;
+        case ScrollRequest::End:
         case ScrollRequest::Other:
             break;
     }
@@ -123,6 +134,7 @@ void ShapePagePresenter::onBarReleased() {
 }
 
 void ShapePagePresenter::onFit() {
+    ScopedIconAction action(ports_.actions, IconActionKind::ShapeAdjust);
     const Area a = area();
     sdx_ = 0;
     sdy_ = 0;

@@ -3,6 +3,7 @@
 // selection and the state kept between runs.
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "ui/control_ids.h"
 #include "ui/scope_exit.h"
@@ -183,6 +184,9 @@ void ShapePagePresenter::LoadAndSetAExecute() {
     enableControls(!shapeLines_.empty());
     if (shapePaths_.empty()) return;
     shapePath_ = shapePaths_.at(std::size_t(currentShapeIndex_));
+    const bool moveIcons = loadMode_ != LoadMode::NoMove;
+    std::optional<ScopedIconAction> action;
+    if (moveIcons) action.emplace(ports_.actions, IconActionKind::ShapeLoad);
     ports_.engine.ReleaseShape();
 
     gap_.quiet = true;
@@ -191,7 +195,7 @@ void ShapePagePresenter::LoadAndSetAExecute() {
     int32_t gap = loadMode_ == LoadMode::RestoreGap ? gap_.position() : 0;
     gap_.setPosition(0);
     gap_.setMin(0);
-    arrangeInFrame(gap, true, loadMode_ != LoadMode::NoMove);
+    arrangeInFrame(gap, true, moveIcons);
     // The user may raise the gap to one and a half times the loaded one and
     // lower it to the engine's minimum; a minimum above that makes the range
     // a single value, so the bar still works.

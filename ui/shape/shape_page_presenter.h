@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
 #include "engine/shape_engine.h"
 #include "settings/program_options.h"
@@ -38,7 +39,8 @@ enum class RepeatButton { IncreaseSize, DecreaseSize, MoveLeft, MoveRight, MoveU
 
 // What a scroll bar reports: an arrow (line), the track (page), the thumb
 // dragged or dropped, a jump to an end.
-enum class ScrollRequest { LineBack, LineForward, PageBack, PageForward, Thumb, ToMin, ToMax, Other };
+// End comes once the user lets go of the bar (after a drag, a click or a key).
+enum class ScrollRequest { LineBack, LineForward, PageBack, PageForward, Thumb, ToMin, ToMax, End, Other };
 
 inline constexpr int RepeatIntervalMs = 80;
 inline constexpr int SizeStep = 10;
@@ -56,6 +58,7 @@ struct ShapePagePorts {
     LayoutStore& layouts;     // whether a saved layout exists
     CommandTable& commands;   // RestoreDTIPos carries that as its enabled state
     ProgramOptions& options;  // AutoBlend
+    IconActions& actions;     // told when the icons start and stop moving
 };
 
 class ShapePagePresenter : public ShapePageSeam {

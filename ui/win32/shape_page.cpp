@@ -70,6 +70,8 @@ ui::ScrollRequest RequestOf(int request) {
             return ui::ScrollRequest::ToMin;
         case SB_BOTTOM:
             return ui::ScrollRequest::ToMax;
+        case SB_ENDSCROLL:
+            return ui::ScrollRequest::End;
         default:
             return ui::ScrollRequest::Other;
     }

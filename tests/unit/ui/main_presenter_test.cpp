@@ -183,6 +183,32 @@ TEST(MainPresenter_Reminder, AClickExplainsAndOkHidesTheBarForGood) {
     EXPECT_EQ(rig.profile.raw(MainPresenterRig::SettingsPath, L"Settings", L"Knows"), L"1");
 }
 
+TEST(MainPresenter_Reminder, ShowsWhenTheShellArrangesOrSnapsEvenIfDismissedBefore) {
+    struct Case {
+        bool knows;
+        bool shellView;
+        ShellFolderFlags flags;
+        bool shown;
+    };
+    const Case cases[] = {
+        {true, true, {true, false}, true},   {true, true, {false, true}, true},
+        {true, true, {false, false}, false}, {true, false, {true, true}, false},  // no view: the setting alone
+        {false, true, {false, false}, true},
+    };
+    for (const Case& c : cases) {
+        MainPresenterRig rig;
+        rig.writeSetting(L"Settings", L"Knows", c.knows ? L"1" : L"0");
+        rig.shellModel.available = c.shellView;
+        rig.shellModel.flags = c.flags;
+        rig.presenter.startUp();
+        EXPECT_EQ(rig.view.reminderShown, c.shown) << c.knows << c.shellView << c.flags.autoArrange;
+        EXPECT_EQ(rig.view.outerHeight, c.shown ? 479 + 31 : 479);
+        rig.presenter.onDestroyed();
+        // What the user said is kept as it was.
+        EXPECT_EQ(rig.profile.raw(MainPresenterRig::SettingsPath, L"Settings", L"Knows"), c.knows ? L"1" : L"0");
+    }
+}
+
 TEST(MainPresenter_Shutdown, TheStateIsWrittenKeyByKeyInItsOrder) {
     MainPresenterRig rig;
     rig.presenter.startUp();

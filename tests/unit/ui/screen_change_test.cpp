@@ -24,14 +24,23 @@ public:
     std::map<ProgramTimer, int> starts;
 };
 
+// Fits its shape as the real page does: as one action.
 class RefitCountingShapePage : public ui::ShapePageSeam {
 public:
+    explicit RefitCountingShapePage(IconActions& actions) : actions_(actions) {}
     bool refitToScreen() override {
         ++refits;
+        if (shapeLoaded) {
+            actions_.begin(IconActionKind::ShapeAdjust);
+            actions_.end();
+        }
         return shapeLoaded;
     }
     bool shapeLoaded = false;
     int refits = 0;
+
+private:
+    IconActions& actions_;
 };
 
 constexpr const wchar_t* SettingsPath = L"C:\\users\\ann\\Documents\\Orbilux\\Settings.ini";
@@ -41,6 +50,7 @@ protected:
     void SetUp() override {
         for (int i = 0; i < 20; ++i) rig.desktop.add(L"Icon " + std::to_wstring(i), 0, 0);
         presenter.plugIn(shapePage);
+        actions.addObserver(presenter);
         // Both sizes have their automatic layout; the program runs on the smaller.
         setScreen(1920, 1080);
         rig.placeIcons(500);
@@ -68,9 +78,10 @@ protected:
     test::FakeScreenInfo screen;
     FakeTimers timers;
     ProgramOptions options;
-    RefitCountingShapePage shapePage;
+    IconActions actions;
+    RefitCountingShapePage shapePage{actions};
     ui::ScreenChangePresenter presenter{
-        ui::ScreenChangePorts{timers, rig.screen, screen, rig.desktop, rig.store, rig.automatic, options}};
+        ui::ScreenChangePorts{timers, rig.screen, screen, rig.desktop, rig.store, rig.automatic, options, actions}};
 };
 
 TEST_F(ScreenChange, ABurstOfChangesRestoresOnceWhenItHasSettled) {
@@ -84,7 +95,7 @@ TEST_F(ScreenChange, ABurstOfChangesRestoresOnceWhenItHasSettled) {
 
     // Nothing is saved while the change settles: it would keep the scramble.
     presenter.onCheckTimer();
-    presenter.onIconsMoved();
+    presenter.iconsMoved(IconActionKind::ShapeAdjust);
     EXPECT_EQ(rig.registry.changes(), changes);
     EXPECT_EQ(moves(), 0u);
 

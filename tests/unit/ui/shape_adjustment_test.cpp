@@ -131,6 +131,55 @@ TEST(ShapeAdjustment, EveryBarRequestIsOnePlacement) {
     }
 }
 
+TEST(ShapeAdjustment, EachGestureIsOneActionHoweverManyPlacements) {
+    using Events = std::vector<std::string>;
+    const Events adjust{"begin adjust", "end adjust"};
+    struct Case {
+        const char* what;
+        void (*gesture)(ui::ShapePagePresenter&);
+        Events expected;
+    };
+    const Case cases[] = {
+        {"a button held for a second",
+         [](ui::ShapePagePresenter& p) {
+             p.onRepeatPressed(RepeatButton::IncreaseSize);
+             for (int tick = 0; tick < 12; ++tick) p.onRepeatTick();
+             p.onRepeatReleased();
+         },
+         adjust},
+        {"a thumb dragged",
+         [](ui::ShapePagePresenter& p) {
+             for (const int32_t at : {60, 65, 70}) p.onScroll(ShapeBar::Gap, ui::ScrollRequest::Thumb, at);
+             p.onScroll(ShapeBar::Gap, ui::ScrollRequest::End, 0);
+         },
+         adjust},
+        {"an arrow clicked",
+         [](ui::ShapePagePresenter& p) {
+             p.onScroll(ShapeBar::Width, ui::ScrollRequest::LineForward, 0);
+             p.onScroll(ShapeBar::Width, ui::ScrollRequest::End, 0);
+         },
+         adjust},
+        {"fit", [](ui::ShapePagePresenter& p) { p.onFit(); }, adjust},
+        {"the shape picked again", [](ui::ShapePagePresenter& p) { p.ShapesListClick(0); },
+         Events{"begin load", "end load"}},
+    };
+    for (const Case& c : cases) {
+        LoadedRig rig;
+        rig.actionLog.events.clear();
+        c.gesture(rig.presenter);
+        EXPECT_EQ(rig.actionLog.events, c.expected) << c.what;
+    }
+}
+
+TEST(ShapeAdjustment, TheFirstPickMovesNothingAndIsNoAction) {
+    ShapePageRig rig;
+    rig.folder(L"Love");
+    rig.shape(L"Love\\Heart.shp");
+    rig.startUp();
+    rig.presenter.ShapesListClick(0);
+    EXPECT_TRUE(rig.actionLog.events.empty());
+}
+
 TEST(ShapeAdjustment, NoShapeLoadedMeansBarsMoveButNothingIsPlaced) {
     ShapePageRig rig;
     rig.folder(L"Love");
