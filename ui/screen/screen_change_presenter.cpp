@@ -11,11 +11,16 @@ ScreenChangePresenter::ScreenState ScreenChangePresenter::readScreen() {
 }
 
 int32_t ScreenChangePresenter::quietItemCount() {
-    // While the shell restarts there may be no desktop for a moment: that
-    // is one more reason to wait, not a reason to tell the user.
-    DesktopOpenResult result = DesktopOpenResult::Opened;
-    const auto session = ports_.desktop.open(result, DesktopUse::CountOnly);
-    return session ? session->itemCount() : -1;
+    // While the shell restarts there may be no desktop for a moment, or one
+    // that doesn't answer yet: that is one more reason to wait, not a reason
+    // to tell the user or to give up waiting.
+    try {
+        DesktopOpenResult result = DesktopOpenResult::Opened;
+        const auto session = ports_.desktop.open(result, DesktopUse::CountOnly);
+        return session ? session->itemCount() : -1;
+    } catch (const std::exception&) {
+        return -1;
+    }
 }
 
 void ScreenChangePresenter::startUp(const SettingsFile& file) {
@@ -51,9 +56,9 @@ void ScreenChangePresenter::shutDown(SettingsFile& file) {
 void ScreenChangePresenter::onScreenChanged() {
     if (restoring_) return;
     settling_ = true;
-    lastCount_ = quietItemCount();
     // Every change starts the wait anew.
     ports_.timers.startTimer(ProgramTimer::ScreenSettle, ScreenSettleMs);
+    lastCount_ = quietItemCount();
 }
 
 void ScreenChangePresenter::onSettleTimer() {

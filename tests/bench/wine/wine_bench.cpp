@@ -240,6 +240,8 @@ void BenchScreenChange() {
         std::printf("display change, %d icons: icons back %.1f ms after the settle wait (median); one automatic-layout "
                     "check with nothing moved %.1f ms\n",
                     icons, Median(restores), Median(checks));
+    }
+}
 
 void BenchShellCommit() {
     win32::ComApartment apartment;
@@ -281,9 +283,8 @@ int main() {
         BenchApply(false);
         BenchApply(true);
         BenchLayouts();
-        BenchScreenChange();
-
         BenchShellCommit();
+        BenchScreenChange();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "wine bench: %s\n", e.what());
         return 1;
