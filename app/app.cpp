@@ -7,11 +7,13 @@ namespace orbilux::app {
 namespace {
 
 // Set at build time; see the README.
-ui::WebSite BuiltInWebSite() { return {ORBILUX_WEB_HOME, ORBILUX_SUPPORT_MAIL}; }
+ui::WebSite BuiltInWebSite() {
+    return {ORBILUX_WEB_HOME, ORBILUX_SUPPORT_MAIL};
+}
 
 HICON LoadAppIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(AppIconId), IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(AppIconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 }  // namespace
@@ -20,7 +22,8 @@ App::App()
     : largeIcon_(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
       smallIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
       window_(win32::MainWindowArgs{painter_, commands_, tray_, layer_, notifier_, largeIcon_.get(), smallIcon_.get()}),
-      optionsDialog_(painter_, win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
+      optionsDialog_(painter_,
+                     win32::OptionsDialogServices{options_, skin_, layer_, settings_, links_, BuiltInWebSite()}),
       presenter_(ui::MainPresenterPorts{window_, commands_, options_, settings_, layouts_, desktop_, notifier_, tray_,
                                         layer_, links_, screen_, files_, skin_, system_.shellModel,
                                         BuiltInWebSite()}),
@@ -52,7 +55,7 @@ int App::run() {
     win32::SwitchDesktopPaintingOn();
     window_.create();
     descriptionDialog_.attach(window_.hwnd());
-    optionsDialog_.attach(window_.hwnd());
+    optionsDialog_.attach(window_.hwnd(), window_.hints());
     window_.show();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include "app/system_adapters.h"
 #include "desktop/automatic_layouts.h"
 #include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
@@ -16,6 +15,7 @@
 #include "platform/win32/unique_handle.h"
 #include "settings/program_options.h"
 #include "settings/settings_store.h"
+#include "system/system_adapters.h"
 #include "ui/commands/command_table.h"
 #include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
@@ -49,7 +49,7 @@ public:
 
 private:
     // System adapters.
-    SystemAdapters system_;
+    system::SystemAdapters system_;
     win32::MessageBoxNotifier notifier_;
     ShellDesktopPort desktop_ = system_.desktopPort(notifier_);
     win32::TrayIcon tray_;

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/system_adapters.h"
 #include "cli/command.h"
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
@@ -13,6 +12,7 @@
 #include "engine/engine_errors.h"
 #include "engine/shape_plan.h"
 #include "platform/text.h"
+#include "system/system_adapters.h"
 
 namespace orbilux::cli {
 
@@ -23,7 +23,7 @@ int RunOnDesktop(const Command& command, std::ostream& err, ConsoleNotifier& not
     return RunWithUsage(command, err, [&] { return FailIfQuitRequested(notifier, body); });
 }
 
-Command CountCommand(app::SystemAdapters& adapters) {
+Command CountCommand(system::SystemAdapters& adapters) {
     Command command{"count", "[--json]",
                     "print the number of desktop icons (--json: and whether the shell arranges or snaps them)", {},
                     true};
@@ -46,7 +46,7 @@ Command CountCommand(app::SystemAdapters& adapters) {
     return command;
 }
 
-Command IconsCommand(app::SystemAdapters& adapters) {
+Command IconsCommand(system::SystemAdapters& adapters) {
     Command command{"icons", "[--json]", "list every desktop icon: index, position and name", {}, true};
     command.run = [command, &adapters](const Args& args, std::ostream& out, std::ostream& err) {
         ConsoleNotifier notifier(err);
@@ -81,7 +81,7 @@ Command IconsCommand(app::SystemAdapters& adapters) {
     return command;
 }
 
-Command ArrangeCommand(app::SystemAdapters& adapters, IconMoveContext moves) {
+Command ArrangeCommand(system::SystemAdapters& adapters, IconMoveContext moves) {
     Command command{"arrange",
                     "FILE [--width W] [--height H] [--area-width AW] [--area-height AH] [--shift-x X] [--shift-y Y] "
                     "[--gap G] [--json]",
@@ -122,7 +122,7 @@ Command ArrangeCommand(app::SystemAdapters& adapters, IconMoveContext moves) {
 
 }  // namespace
 
-std::vector<Command> DesktopCommands(app::SystemAdapters& adapters, IconMoveContext moves) {
+std::vector<Command> DesktopCommands(system::SystemAdapters& adapters, IconMoveContext moves) {
     return {CountCommand(adapters), IconsCommand(adapters), ArrangeCommand(adapters, moves)};
 }
 

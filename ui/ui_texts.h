@@ -41,6 +41,13 @@ inline constexpr const wchar_t* ManageLayoutsButton = L"Manage Layouts";
 inline constexpr const wchar_t* ManageLayoutsHint = L"save and restore multiple desktop layouts";
 inline constexpr const wchar_t* PeekButton = L"Move mouse over here to see the shape";
 
+// Shape page hints.
+inline constexpr const wchar_t* GapBarHint =
+    L"Set the space between 2 appropiate icons.\r\nUseful to increase the shape quality when\r\nthe icons number is "
+    L"too "
+    L"high or too low.";
+inline constexpr const wchar_t* FitButtonHint = L"Fit the shape to screen size";
+
 // Reminder bar.
 inline constexpr const wchar_t* ReminderLabel =
     L"IMPORTANT: Make sure you disable Align to Grid and Auto-Arrange for desktop icons ";

@@ -4,8 +4,11 @@
 // to them and to the real settings and layout stores over in-memory fakes.
 #pragma once
 
+#include <functional>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/settings_store.h"
@@ -192,11 +195,13 @@ public:
     void setSizeBarRanges() override { log_.push_back("shape size bar ranges"); }
     void startUpSelection(const SettingsFile&, bool loadLastShape) override {
         log_.push_back(std::string("shape start-up selection") + (loadLastShape ? " restoring" : ""));
+        if (failSelection) throw std::runtime_error("the remembered shape can't be read");
     }
     ui::ShapeState stateToSave() override { return state; }
     void pageShown() override { log_.push_back("shape page shown"); }
     void loadAndSet() override { log_.push_back("shape load"); }
     ui::ShapeState state;
+    bool failSelection = false;
 
 private:
     EventLog& log_;
@@ -215,6 +220,23 @@ private:
     EventLog& log_;
 };
 
+// The options dialog, which the tray menu may ask for again while it is
+// open (`reenter` runs inside the first opening).
+class LoggingOptionsDialog : public ui::OptionsSeam {
+public:
+    explicit LoggingOptionsDialog(EventLog& log) : log_(log) {}
+    void open(ui::OptionsMode mode) override {
+        log_.push_back(mode == ui::OptionsMode::Options ? "options dialog" : "about dialog");
+        if (reenter) std::exchange(reenter, nullptr)();
+        log_.push_back("dialog closed");
+    }
+    void bringToFront() override { log_.push_back("dialog to front"); }
+    std::function<void()> reenter;
+
+private:
+    EventLog& log_;
+};
+
 struct MainPresenterRig {
     static constexpr const wchar_t* SettingsPath = L"C:\\Users\\ann\\Documents\\Orbilux\\Settings.ini";
 
@@ -223,6 +245,7 @@ struct MainPresenterRig {
         for (int32_t i = 0; i < icons; ++i) shell.add(L"Icon " + std::to_wstring(i), 10 * i, 20);
         presenter.plugIn(shapePage);
         presenter.plugIn(layoutsPage);
+        presenter.plugIn(optionsDialog);
     }
 
     // A settings file as an earlier run left it.
@@ -275,6 +298,7 @@ struct MainPresenterRig {
     LoggingShapePage shapePage{log};
     LoggingLayoutsPage layoutsPage{log};
     FakeShellIconModel shellModel;
+    LoggingOptionsDialog optionsDialog{log};
     ui::MainPresenter presenter{ui::MainPresenterPorts{view, commands, options, settings, layouts, desktop, notifier,
                                                        tray, layer, links, screenInfo, files, skin, shellModel,
                                                        ui::WebSite{L"https://orbilux.test", L"help@orbilux.test"}}};

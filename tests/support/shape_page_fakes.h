@@ -72,6 +72,7 @@ public:
     void setAdjustButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
     void startRepeatTimer(int intervalMs) override { timerInterval = intervalMs; }
     void stopRepeatTimer() override { timerInterval = 0; }
+    void setHint(uint16_t id, const std::wstring& hint) override { hints[id] = hint; }
 
     std::vector<std::wstring> groups, lines;
     int selectedGroup = -1, selectedLine = -1;
@@ -80,6 +81,7 @@ public:
     bool buttonsEnabled = true;
     ui::ScrollBarState bars[3];
     int timerInterval = 0;  // 0: stopped
+    std::map<uint16_t, std::wstring> hints;
 };
 
 struct ShapePageRig {

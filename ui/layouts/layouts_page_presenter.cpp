@@ -1,6 +1,7 @@
 #include "ui/layouts/layouts_page_presenter.h"
 
 #include "ui/control_ids.h"
+#include "ui/layouts/menu_text.h"
 
 namespace orbilux::ui {
 
@@ -167,8 +168,8 @@ void LayoutsPagePresenter::fillSavedLayoutsMenu(SavedLayoutsMenu menu, bool anyS
         const LayoutInfo& info = *it;
         const std::wstring date = DateText(info.savedAt, format);
         ports_.menus.addSavedLayout(menu, next,
-                                    date + L"   " + std::to_wstring(info.screenWidth) + L" x " +
-                                        std::to_wstring(info.screenHeight) + L" - " + info.description);
+                                    MenuText(date + L"   " + std::to_wstring(info.screenWidth) + L" x " +
+                                             std::to_wstring(info.screenHeight) + L" - " + info.description));
         items[next++] = {info.id, date};
     }
 }

@@ -17,6 +17,16 @@ constexpr uint32_t RightButtonDown = 0x0204;
 
 constexpr int HintHidePauseMs = 5000;
 
+// One start-up step behind the error policy: what it throws ends that step
+// only, so the steps after it still run.
+template <typename Step>
+void RunStep(Step&& step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 MainPresenter::MainPresenter(const MainPresenterPorts& ports) : ports_(ports) {
@@ -48,9 +58,9 @@ void MainPresenter::defineCommands() {
     c.setHandler(LoadAndSetA, [this] { shape_->loadAndSet(); });
     c.setHandler(SaveDTIPos, [this] { layoutsPage_->quickSave(); });
     c.setHandler(SaveLayoutWithDescription, [this] { layoutsPage_->saveWithDescription(); });
-    c.setHandler(OptionsButA, [this] { optionsDialog_->open(OptionsMode::Options); });
-    c.setHandler(AboutA, [this] { optionsDialog_->open(OptionsMode::About); });
-    c.setHandler(AboutBtnA, [this] { optionsDialog_->open(OptionsMode::About); });
+    c.setHandler(OptionsButA, [this] { openOptionsDialog(OptionsMode::Options); });
+    c.setHandler(AboutA, [this] { openOptionsDialog(OptionsMode::About); });
+    c.setHandler(AboutBtnA, [this] { openOptionsDialog(OptionsMode::About); });
     c.setHandler(HelpBtnA, [this] { ports_.links.openAddress(HelpPageAddress(ports_.site, ButtonSourceTag)); });
     c.setHandler(HelpMenuItem, [this] { ports_.links.openAddress(HelpPageAddress(ports_.site, MenuSourceTag)); });
     c.setHandler(HomepageMenuItem, [this] { ports_.links.openAddress(HomePageAddress(ports_.site, MenuSourceTag)); });
@@ -67,8 +77,11 @@ void MainPresenter::startUp() {
 
     // First run: no settings file yet. The file is first written at the end
     // of a run, so this save and the welcome repeat until a run ends normally.
+    // A settings file that can't be written at all makes every start a
+    // first run: one first-use save is kept, not one more per start.
     if (!ports_.files.fileExists(ports_.settings.settingsFilePath())) {
-        ports_.layouts.SaveLayout(ports_.layouts.NewLayoutId(), texts::FirstUseSaveDescription);
+        if (!firstUseSaveStored())
+            ports_.layouts.SaveLayout(ports_.layouts.NewLayoutId(), texts::FirstUseSaveDescription);
         ports_.notifier.showMessage(texts::WelcomeMessage);
     }
 
@@ -95,22 +108,50 @@ void MainPresenter::startUp() {
     // user had before the program started.
     if (ports_.options.SaveOnStartup)
         ports_.layouts.SaveLayout(ports_.layouts.NewLayoutId(), texts::StartupSaveDescription);
-    shape_->startUpSelection(file, ports_.options.LoadLastShape);
 
-    LayoutInfo newest;
-    ports_.commands.setEnabled(RestoreDTIPos, ports_.layouts.FindNewestLayout(newest));
+    // From here on each step runs whatever the ones before it did (a damaged
+    // remembered shape, a registry that can't be read): without the tray
+    // record and the window's height the window could vanish into a tray
+    // that has no icon at the next minimise.
+    RunStep([&] { shape_->startUpSelection(file, ports_.options.LoadLastShape); });
+    RunStep([&] {
+        LayoutInfo newest;
+        ports_.commands.setEnabled(RestoreDTIPos, ports_.layouts.FindNewestLayout(newest));
+    });
+    RunStep([&] { ports_.tray.fillRecord(); });
+    RunStep([&] {
+        if (ports_.options.MinimizeOnTray) {
+            ports_.tray.deleteIcon();
+            ports_.tray.addIcon();
+        }
+    });
+    RunStep([&] { ports_.skin.apply(ports_.options.Hue, ports_.options.Saturation); });
+    RunStep([&] { layoutsPage_->buildSavedLayoutsMenu(SavedLayoutsMenu::Main); });
+    RunStep([&] {
+        if (!reminderShown_) view.showReminderBar(false);
+        view.setOuterHeight(outerHeight());
+    });
+    RunStep([&] { screenChange_->startUp(file); });
+}
 
-    ports_.tray.fillRecord();
-    if (ports_.options.MinimizeOnTray) {
-        ports_.tray.deleteIcon();
-        ports_.tray.addIcon();
+bool MainPresenter::firstUseSaveStored() {
+    for (const std::wstring& id : ports_.layouts.ListLayoutIds()) {
+        LayoutInfo info;
+        if (ports_.layouts.ReadLayoutInfo(id, info) && info.description == texts::FirstUseSaveDescription) return true;
     }
-    ports_.skin.apply(ports_.options.Hue, ports_.options.Saturation);
-    layoutsPage_->buildSavedLayoutsMenu(SavedLayoutsMenu::Main);
+    return false;
+}
 
-    if (!reminderShown_) view.showReminderBar(false);
-    view.setOuterHeight(outerHeight());
-    screenChange_->startUp(file);
+void MainPresenter::openOptionsDialog(OptionsMode mode) {
+    // The dialog is modal, but the tray menu still reaches the window while
+    // it is open: a second dialog would overwrite what the first one stores.
+    if (optionsOpen_) {
+        optionsDialog_->bringToFront();
+        return;
+    }
+    optionsOpen_ = true;
+    const ScopeExit closed([this] { optionsOpen_ = false; });
+    optionsDialog_->open(mode);
 }
 
 void MainPresenter::placeWindow(const SettingsFile& file) {

@@ -63,8 +63,10 @@ public:
     void plugIn(OptionsSeam& options) { optionsDialog_ = &options; }
     void plugIn(ScreenChangeSeam& screenChange) { screenChange_ = &screenChange; }
 
-    // While the window is created, before it is shown. An error ends the
-    // start-up at the step that raised it; the window is shown all the same.
+    // While the window is created, before it is shown. An error before the
+    // shape selection ends the start-up at the step that raised it; from the
+    // selection on, an error ends only its own step. The window is shown all
+    // the same.
     void startUp();
     // The window was shown (each time it is).
     void onShown();
@@ -90,6 +92,8 @@ private:
     void showShapePage();
     void showLayoutsPage();
     void exit();
+    void openOptionsDialog(OptionsMode mode);
+    bool firstUseSaveStored();
     void placeWindow(const SettingsFile& file);
     // The window's logical outer height: with the reminder bar until the
     // user has said they know.
@@ -109,6 +113,7 @@ private:
     bool knows_ = false;  // the reminder bar was dismissed
     bool reminderShown_ = true;
     bool inTray_ = false;  // minimised with no taskbar button: the tray icon is the way back
+    bool optionsOpen_ = false;
 };
 
 }  // namespace orbilux::ui

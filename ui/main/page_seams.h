@@ -66,6 +66,8 @@ class OptionsSeam {
 public:
     virtual ~OptionsSeam() = default;
     virtual void open(OptionsMode /*mode*/) {}
+    // Asked for again while it is open.
+    virtual void bringToFront() {}
 };
 
 }  // namespace orbilux::ui

@@ -9,6 +9,7 @@
 #include "ui/scope_exit.h"
 #include "ui/shape/shape_folders.h"
 #include "ui/shape/shape_page_presenter.h"
+#include "ui/ui_texts.h"
 
 namespace orbilux::ui {
 
@@ -39,6 +40,8 @@ ShapePagePresenter::ShapePagePresenter(const ShapePagePorts& ports) : ports_(por
     ports_.view.setCaption(DesignCaption);
     ports_.view.setCaptionEnabled(false);
     ports_.view.setAdjustButtonsEnabled(false);
+    ports_.view.setHint(GapBar, texts::GapBarHint);
+    ports_.view.setHint(FitButton, texts::FitButtonHint);
 }
 
 const ScrollBarModel& ShapePagePresenter::bar(ShapeBar which) const {

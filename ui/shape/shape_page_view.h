@@ -3,6 +3,7 @@
 // buttons, and the repeat timer of the held button.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ public:
     // The held button's repeat: ticks every `intervalMs` until stopped.
     virtual void startRepeatTimer(int intervalMs) = 0;
     virtual void stopRepeatTimer() = 0;
+
+    // The hint a control shows while the pointer rests on it (by its id in
+    // ui/control_ids.h).
+    virtual void setHint(uint16_t controlId, const std::wstring& hint) = 0;
 };
 
 }  // namespace orbilux::ui

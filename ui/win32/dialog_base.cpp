@@ -50,6 +50,12 @@ void DialogBase::placeAndSize() {
     SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void DialogBase::addHint(HWND control, const std::wstring& hint) {
+    if (!args_.hints) return;
+    args_.hints->add(control, hint);
+    hinted_.push_back(control);
+}
+
 INT_PTR CALLBACK DialogBase::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<DialogBase*>(lParam);
@@ -103,6 +109,11 @@ INT_PTR DialogBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             painter_.drawButton(item, look);
             return TRUE;
         }
+        case WM_DESTROY:
+            if (args_.hints)
+                for (const HWND control : hinted_) args_.hints->remove(control);
+            hinted_.clear();
+            return FALSE;
         case WM_DPICHANGED:
             layout_.setDpi(Dpi{HIWORD(wParam)});
             layout_.relayout();

@@ -10,10 +10,12 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/geometry.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/skin/skin_painter.h"
+#include "ui/win32/tooltips.h"
 
 namespace orbilux::win32 {
 
@@ -25,6 +27,7 @@ struct DialogArgs {
     ui::Size clientSize;  // logical pixels
     DialogPlacement placement = DialogPlacement::CentreOnOwner;
     bool minimizeBox = false;
+    Tooltips* hints = nullptr;  // the owner's, which the dialog's controls' hints go to
 };
 
 class DialogBase {
@@ -37,12 +40,17 @@ public:
     // Shows the dialog modally; returns the result it ended with (IDOK,
     // IDCANCEL; IDCANCEL also for the close box).
     INT_PTR runModal(const DialogArgs& args);
+    // The dialog's window while it is shown; nullptr otherwise.
+    HWND window() const { return hwnd_; }
 
 protected:
     HWND hwnd() const { return hwnd_; }
     ControlLayout& layout() { return layout_; }
     const SkinPainter& painter() const { return painter_; }
     void end(INT_PTR result) { EndDialog(hwnd_, result); }
+    // A control's hint, shown through the owner's tooltip control until the
+    // dialog closes.
+    void addHint(HWND control, const std::wstring& hint);
 
     // Creates the controls; the dialog is sized and placed already.
     virtual void onCreate() = 0;
@@ -65,6 +73,7 @@ private:
     DialogArgs args_;
     ControlLayout layout_;
     HWND hwnd_ = nullptr;
+    std::vector<HWND> hinted_;
 };
 
 }  // namespace orbilux::win32

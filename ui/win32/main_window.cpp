@@ -44,6 +44,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::addPage(ui::Page page, PageView& view) {
     pages_[std::size_t(PageIndex(page))] = &view;
+    view.setHints(tooltips_);
 }
 
 void MainWindow::create() {

@@ -58,6 +58,7 @@ public:
 
     HWND pagePanel(ui::Page page) const;
     MainMenus& menus() { return menus_; }
+    Tooltips& hints() { return tooltips_; }
     ControlLayout& layout() { return layout_; }
 
     // ui::MainView

@@ -7,6 +7,7 @@
 
 #include "ui/control_ids.h"
 #include "ui/options/options_dialog_presenter.h"
+#include "ui/scope_exit.h"
 #include "ui/win32/button_events.h"
 #include "ui/win32/dialog_base.h"
 #include "ui/win32/layered_window.h"
@@ -274,7 +275,17 @@ void OptionsDialogOpener::open(ui::OptionsMode mode) {
     args.clientSize = {514, 364};
     args.placement = DialogPlacement::CentreOnScreen;
     args.minimizeBox = true;
+    args.hints = hints_;
+    open_ = &dialog;
+    const ui::ScopeExit closed([this] { open_ = nullptr; });
     dialog.runModal(args);
+}
+
+void OptionsDialogOpener::bringToFront() {
+    const HWND dialog = open_ ? open_->window() : nullptr;
+    if (!dialog) return;
+    if (IsIconic(dialog)) ShowWindow(dialog, SW_RESTORE);
+    SetForegroundWindow(dialog);
 }
 
 }  // namespace orbilux::win32

@@ -11,6 +11,7 @@
 #include "ui/main/page_seams.h"
 #include "ui/main/web_links.h"
 #include "ui/skin/skin.h"
+#include "ui/win32/dialog_base.h"
 #include "ui/win32/skin/skin_painter.h"
 
 namespace orbilux::win32 {
@@ -29,13 +30,19 @@ class OptionsDialogOpener : public ui::OptionsSeam {
 public:
     OptionsDialogOpener(const SkinPainter& painter, const OptionsDialogServices& services)
         : painter_(painter), services_(services) {}
-    void attach(HWND owner) { owner_ = owner; }
+    void attach(HWND owner, Tooltips& hints) {
+        owner_ = owner;
+        hints_ = &hints;
+    }
     void open(ui::OptionsMode mode) override;
+    void bringToFront() override;
 
 private:
     const SkinPainter& painter_;
     OptionsDialogServices services_;
     HWND owner_ = nullptr;
+    Tooltips* hints_ = nullptr;
+    const DialogBase* open_ = nullptr;  // the dialog while it is open
 };
 
 }  // namespace orbilux::win32

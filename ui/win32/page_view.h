@@ -9,6 +9,7 @@
 #include "ui/win32/button_events.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/skin/skin_painter.h"
+#include "ui/win32/tooltips.h"
 
 namespace orbilux::win32 {
 
@@ -29,6 +30,18 @@ public:
     // The mouse events a page wants of a button in the main window's
     // column (the peek button belongs to the shape page).
     virtual ButtonEventHandlers columnButtonHandlers(int /*id*/) { return {}; }
+
+    // The window's one tooltip control, which the page's own controls'
+    // hints go to; given before createControls.
+    void setHints(Tooltips& hints) { hints_ = &hints; }
+
+protected:
+    void addHint(HWND control, const std::wstring& hint) {
+        if (hints_) hints_->add(control, hint);
+    }
+
+private:
+    Tooltips* hints_ = nullptr;
 };
 
 }  // namespace orbilux::win32

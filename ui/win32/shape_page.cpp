@@ -192,6 +192,7 @@ void ShapePage::applyPendingState() {
     setCaptionEnabled(captionEnabled_);
     setAdjustButtonsEnabled(buttonsEnabled_);
     for (int i = 0; i < 3; ++i) showBar(ui::ShapeBar(i), barStates_[i]);
+    for (const auto& [id, hint] : pendingHints_) addHint(GetDlgItem(panel_, id), hint);
 }
 
 HWND ShapePage::barWindow(ui::ShapeBar bar) const {
@@ -313,6 +314,11 @@ void ShapePage::setAdjustButtonsEnabled(bool enabled) {
 
 void ShapePage::startRepeatTimer(int intervalMs) {
     if (panel_) SetTimer(GetParent(panel_), RepeatTimerId, static_cast<UINT>(intervalMs), nullptr);
+}
+
+void ShapePage::setHint(uint16_t controlId, const std::wstring& hint) {
+    pendingHints_.emplace_back(controlId, hint);
+    if (panel_) addHint(GetDlgItem(panel_, controlId), hint);
 }
 
 void ShapePage::stopRepeatTimer() {

@@ -7,6 +7,10 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "ui/commands/command_table.h"
 #include "ui/shape/shape_page_presenter.h"
 #include "ui/shape/shape_page_view.h"
@@ -40,6 +44,7 @@ public:
     void setAdjustButtonsEnabled(bool enabled) override;
     void startRepeatTimer(int intervalMs) override;
     void stopRepeatTimer() override;
+    void setHint(uint16_t controlId, const std::wstring& hint) override;
 
 private:
     HWND barWindow(ui::ShapeBar bar) const;
@@ -61,6 +66,7 @@ private:
     bool captionEnabled_ = false;
     bool buttonsEnabled_ = false;
     ui::ScrollBarState barStates_[3];
+    std::vector<std::pair<uint16_t, std::wstring>> pendingHints_;  // every hint the presenter gave
 };
 
 }  // namespace orbilux::win32

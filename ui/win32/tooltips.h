@@ -19,6 +19,8 @@ public:
     // Creates the tooltip control for the window (once).
     void create(HWND owner);
     void add(HWND control, const std::wstring& hint);
+    // For controls that go before the owner does (a dialog's).
+    void remove(HWND control);
     void setHidePause(int milliseconds);
     // The width at which hints wrap, in pixels of the owner's DPI.
     void setMaxWidth(int pixels);

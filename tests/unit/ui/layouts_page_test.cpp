@@ -4,6 +4,7 @@
 
 #include "tests/support/layouts_page_fakes.h"
 #include "ui/control_ids.h"
+#include "ui/layouts/menu_text.h"
 
 namespace orbilux {
 namespace {
@@ -68,6 +69,18 @@ TEST(LayoutsPage, TheMenuListsTheLayoutsNewestFirstUnderAHeading) {
     EXPECT_EQ(rig.menus.captions(SavedLayoutsMenu::Main),
               (Texts{L"Saved layouts: ", L"-", L"12/9/2026 2:07:09 PM   1280 x 1024 - Work",
                      L"12/9/2026 2:06:09 PM   1280 x 1024 - Before the party"}));
+}
+
+TEST(LayoutsPage, AMenuLineEndsInAnEllipsisAndShowsControlCharactersAsSpaces) {
+    LayoutsPageRig rig;
+    const std::wstring description = L"Desk\tat\r\nhome " + std::wstring(200, L'x');
+    rig.save(description);
+    rig.presenter.buildSavedLayoutsMenu(SavedLayoutsMenu::Main);
+    const std::wstring start = L"12/9/2026 2:06:09 PM   1280 x 1024 - Desk at  home ";
+    EXPECT_EQ(rig.menus.captions(SavedLayoutsMenu::Main).back(),
+              start + std::wstring(ui::MaxMenuTextLength - 1 - start.size(), L'x') + L"\u2026");
+    rig.presenter.pageShown();  // the page keeps the whole text
+    EXPECT_EQ(rig.view.rows.at(0).description, description);
 }
 
 TEST(LayoutsPage, AMenuItemRestoresItsOwnLayoutEvenAfterAnotherMenuWasRebuilt) {

@@ -58,6 +58,35 @@ TEST(MainPresenter_StartUp, FewerThanTenIconsAskToQuitAndTheRemainingStepsStillR
     }
 }
 
+TEST(MainPresenter_StartUp, ASettingsFileThatIsNeverWrittenKeepsOneFirstUseSave) {
+    MainPresenterRig first;
+    first.presenter.startUp();
+    first.profile.unwritableFiles.insert(test::FoldCase(MainPresenterRig::SettingsPath));
+    EXPECT_ANY_THROW(first.presenter.onDestroyed());
+
+    MainPresenterRig second;
+    second.registry = first.registry;
+    second.ticks.now = first.ticks.now + 1000;  // a new id, not the first one's again
+    second.presenter.startUp();
+    EXPECT_EQ(second.savedDescriptions(), std::vector<std::wstring>{ui::texts::FirstUseSaveDescription});
+    EXPECT_TRUE(second.has(Message(ui::texts::WelcomeMessage)));
+}
+
+TEST(MainPresenter_StartUp, AFailedShapeSelectionLeavesTheWindowCompleteAndReachable) {
+    MainPresenterRig rig;
+    rig.writeSetting(L"Options", L"Minimize on Tray", L"1");
+    rig.writeSetting(L"Settings", L"Knows", L"1");
+    rig.layouts.SaveLayout(rig.layouts.NewLayoutId(), L"kept");
+    rig.shapePage.failSelection = true;
+    rig.presenter.startUp();
+    EXPECT_TRUE(rig.commands.enabled(ui::RestoreDTIPos));
+    EXPECT_TRUE(rig.tray.shown);
+    EXPECT_TRUE(rig.has("skin 0 0"));
+    EXPECT_TRUE(rig.has("build main layouts menu"));
+    EXPECT_FALSE(rig.view.reminderShown);
+    EXPECT_EQ(rig.view.outerHeight, 479);
+}
+
 TEST(MainPresenter_StartUp, TheStartUpSaveComesBeforeTheShapePageMayMoveIcons) {
     MainPresenterRig rig;
     rig.writeSetting(L"Options", L"Save on startup", L"1");
@@ -243,6 +272,16 @@ TEST(MainPresenter_Commands, ExitRemovesTheIconLetsMessagesRunThenAsksToQuit) {
     rig.log.clear();
     rig.commands.execute(ui::ExitA);
     EXPECT_EQ(rig.log, (test::EventLog{"tray delete", "process messages", "quit"}));
+}
+
+TEST(MainPresenter_Commands, TheOptionsDialogAskedForWhileOpenComesToTheFront) {
+    MainPresenterRig rig;
+    rig.optionsDialog.reenter = [&rig] { rig.commands.execute(ui::OptionsButA); };
+    rig.commands.execute(ui::AboutA);
+    EXPECT_EQ(rig.log, (test::EventLog{"about dialog", "dialog to front", "dialog closed"}));
+    rig.commands.execute(ui::OptionsButA);  // closed: opens again
+    EXPECT_EQ(rig.log.back(), "dialog closed");
+    EXPECT_EQ(rig.log.size(), 5u);
 }
 
 TEST(MainPresenter_Commands, LinksCarryTheirSourceTags) {

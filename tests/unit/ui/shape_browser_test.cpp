@@ -24,6 +24,15 @@ TEST(ShapeListLine, TheFirstLowerCaseExtensionGoesOnce) {
     for (const auto& [path, line] : cases) EXPECT_EQ(ui::ShapeListLine(path), line);
 }
 
+TEST(ShapePage_Hints, TheGapBarAndFitShowTheirHints) {
+    ShapePageRig rig;
+    EXPECT_EQ(rig.view.hints, (std::map<uint16_t, std::wstring>{
+                                  {ui::GapBar,
+                                   L"Set the space between 2 appropiate icons.\r\nUseful to increase the shape quality "
+                                   L"when\r\nthe icons number is too high or too low."},
+                                  {ui::FitButton, L"Fit the shape to screen size"}}));
+}
+
 TEST(ShapeBrowser, GroupsFollowTheFileSystemsOrderAndSkipHiddenAndSystemFolders) {
     ShapePageRig rig;
     rig.folder(L"Animals");

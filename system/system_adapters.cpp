@@ -1,6 +1,6 @@
-#include "app/system_adapters.h"
+#include "system/system_adapters.h"
 
-namespace orbilux::app {
+namespace orbilux::system {
 
 ShellDesktopPort SystemAdapters::desktopPort(UserNotifier& notifier) {
     return ShellDesktopPort(desktop, notifier);
@@ -10,4 +10,4 @@ LayoutStorePorts SystemAdapters::layoutStorePorts(UserNotifier& notifier) {
     return LayoutStorePorts{registry, desktop, notifier, clock, locale, screen, ticks};
 }
 
-}  // namespace orbilux::app
+}  // namespace orbilux::system

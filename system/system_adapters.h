@@ -15,7 +15,7 @@
 #include "settings/win32/profile_win32.h"
 #include "settings/win32/system_locations_win32.h"
 
-namespace orbilux::app {
+namespace orbilux::system {
 
 struct SystemAdapters {
     // First: the shell's objects are reached through COM on this thread.
@@ -37,4 +37,4 @@ struct SystemAdapters {
     LayoutStorePorts layoutStorePorts(UserNotifier& notifier);
 };
 
-}  // namespace orbilux::app
+}  // namespace orbilux::system
