@@ -31,7 +31,7 @@ App::App()
                                          commands_, options_, actions_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
                                              descriptionDialog_, dateFormat_, actions_}),
-      screenChange_(ui::ScreenChangePorts{window_, system_.screen, screen_, system_.desktop, layouts_,
+      screenChange_(ui::ScreenChangePorts{window_, screenSize_, screen_, system_.desktop, layouts_,
                                           automaticLayouts_, options_, actions_}) {
     // The automatic layout is refreshed after the commit, so it holds what lasts.
     actions_.addObserver(shellCommit_);

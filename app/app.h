@@ -9,6 +9,7 @@
 #include "desktop/automatic_layouts.h"
 #include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
+#include "desktop/reported_screen_size.h"
 #include "desktop/shell_desktop_port.h"
 #include "desktop/shell_model_commit.h"
 #include "engine/shape_engine.h"
@@ -65,7 +66,9 @@ private:
     // Commits every action's moves into the shell's icon model.
     ShellModelCommit shellCommit_{system_.desktop, system_.shellModel};
     ShapeEngine engine_{desktop_};
-    LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
+    // The screen's size as display changes report it, for the store too.
+    ReportedScreenSize screenSize_{system_.screen};
+    LayoutStore layouts_{WithScreen(system_.layoutStorePorts(notifier_), screenSize_)};
     AutomaticLayouts automaticLayouts_{layouts_};
     SettingsStore settings_{system_.profile, system_.registry, system_.locations};
     ProgramOptions options_;

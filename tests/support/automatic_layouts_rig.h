@@ -4,6 +4,7 @@
 #pragma once
 
 #include "desktop/automatic_layouts.h"
+#include "desktop/reported_screen_size.h"
 #include "tests/support/fake_layout_ports.h"
 #include "tests/support/recording_registry.h"
 
@@ -23,7 +24,9 @@ struct AutomaticLayoutsRig {
     FixedLocale locale;
     FixedScreen screen;
     SteppingTicks ticks;
-    LayoutStorePorts ports{registry, desktop, notifier, clock, locale, screen, ticks};
+    // As in the program: the size a display change reports, else the screen's.
+    ReportedScreenSize reported{screen};
+    LayoutStorePorts ports{registry, desktop, notifier, clock, locale, reported, ticks};
     LayoutStore store{ports};
     AutomaticLayouts automatic{store};
 

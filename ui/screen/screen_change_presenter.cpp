@@ -53,6 +53,11 @@ void ScreenChangePresenter::shutDown(SettingsFile& file) {
     file.write(keys::ScreenHeight, size.height);
 }
 
+void ScreenChangePresenter::onDisplayChanged(ScreenSize reported) {
+    if (reported.width > 0 && reported.height > 0) ports_.screenSize.displayChanged(reported);
+    onScreenChanged();
+}
+
 void ScreenChangePresenter::onScreenChanged() {
     if (restoring_) return;
     settling_ = true;

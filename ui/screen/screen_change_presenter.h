@@ -23,6 +23,7 @@
 #include "desktop/desktop_session.h"
 #include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
+#include "desktop/reported_screen_size.h"
 #include "settings/program_options.h"
 #include "ui/geometry.h"
 #include "ui/main/main_ports.h"
@@ -37,9 +38,9 @@ inline constexpr uint32_t AutomaticCheckMs = 3 * 60 * 1000;
 
 struct ScreenChangePorts {
     TimerPort& timers;
-    ScreenMetrics& screenSize;  // the primary screen's size
-    ScreenInfo& screen;         // the work area
-    DesktopAccess& desktop;     // the item count, asked quietly
+    ReportedScreenSize& screenSize;  // the primary screen's size, the layout store's too
+    ScreenInfo& screen;              // the work area
+    DesktopAccess& desktop;          // the item count, asked quietly
     LayoutStore& layouts;
     AutomaticLayouts& automatic;
     ProgramOptions& options;  // RestoreOnScreenChange
@@ -64,6 +65,8 @@ public:
     // stopped and the screen size written with the window's state.
     void shutDown(SettingsFile& file) override;
 
+    // The display changed to the size it reports.
+    void onDisplayChanged(ScreenSize reported);
     // The display or the work area changed (or may have: the messages come
     // in bursts and sometimes for nothing).
     void onScreenChanged();

@@ -312,7 +312,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DISPLAYCHANGE:
-            if (screenChange_) screenChange_->onScreenChanged();
+            if (screenChange_) screenChange_->onDisplayChanged(ScreenSize{LOWORD(lParam), HIWORD(lParam)});
             break;
         case WM_SETTINGCHANGE:
             // The taskbar moved or changed size: Windows re-lays the icons

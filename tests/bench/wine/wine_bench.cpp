@@ -202,13 +202,14 @@ void BenchScreenChange() {
         SettableScreen screen;
         win32::Win32TickSource ticks;
         const std::wstring root = L"Software\\OrbiluxBench";
-        LayoutStore store(LayoutStorePorts{registry, real.access, real.notifier, clock, locale, screen, ticks}, root);
+        ReportedScreenSize reported(screen);
+        LayoutStore store(LayoutStorePorts{registry, real.access, real.notifier, clock, locale, reported, ticks}, root);
         AutomaticLayouts automatic(store);
         ProgramOptions programOptions;
         NoTimers timers;
         IconActions actions;
         ui::ScreenChangePresenter presenter(
-            ui::ScreenChangePorts{timers, screen, screen, real.access, store, automatic, programOptions, actions});
+            ui::ScreenChangePorts{timers, reported, screen, real.access, store, automatic, programOptions, actions});
         actions.addObserver(presenter);
 
         // Each size has its automatic layout.

@@ -81,7 +81,7 @@ protected:
     IconActions actions;
     RefitCountingShapePage shapePage{actions};
     ui::ScreenChangePresenter presenter{
-        ui::ScreenChangePorts{timers, rig.screen, screen, rig.desktop, rig.store, rig.automatic, options, actions}};
+        ui::ScreenChangePorts{timers, rig.reported, screen, rig.desktop, rig.store, rig.automatic, options, actions}};
 };
 
 TEST_F(ScreenChange, ABurstOfChangesRestoresOnceWhenItHasSettled) {
@@ -110,6 +110,22 @@ TEST_F(ScreenChange, ABurstOfChangesRestoresOnceWhenItHasSettled) {
 
     presenter.onSettleTimer();  // a late tick
     EXPECT_EQ(moves(), rig.desktop.items.size());
+}
+
+// A desktop whose size changed before the system's metrics followed: the
+// size the change reports is the one restored, and its layout the one kept.
+TEST_F(ScreenChange, TheSizeTheDisplayChangeReportsIsBelieved) {
+    startUp();
+    scramble();
+    presenter.onDisplayChanged({1920, 1080});
+    presenter.onSettleTimer();
+    test::AutomaticLayoutsRig expected;
+    for (int i = 0; i < 20; ++i) expected.desktop.add(L"", 0, 0);
+    expected.placeIcons(500);
+    EXPECT_EQ(rig.positions(), expected.positions());
+    // The system's own size moving on is believed again.
+    setScreen(1024, 768);
+    EXPECT_EQ(rig.reported.primaryScreenSize().width, 1024);
 }
 
 TEST_F(ScreenChange, AChangeBackBeforeTheWaitEndsCancelsIt) {
