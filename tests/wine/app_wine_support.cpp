@@ -7,6 +7,7 @@
 #include "desktop/layout_header.h"
 #include "platform/win32/registry_win32.h"
 #include "tests/wine/wine_test_support.h"
+#include "ui/control_ids.h"
 
 namespace orbilux::wine_test {
 
@@ -67,6 +68,22 @@ std::unique_ptr<gui_driver::AppProcess> AppStory::startApp(const std::wstring& a
     std::wstring line = Quote(BinaryFolder() + L"Orbilux.exe");
     if (!arguments.empty()) line += L" " + arguments;
     return std::make_unique<gui_driver::AppProcess>(line);
+}
+
+HWND AppStory::pickHeartOnce(HWND window) {
+    if (gui_driver::ChooseComboItem(gui_driver::FindControl(window, ui::ShapeGroupsBox), L"Love") < 1) {
+        ADD_FAILURE() << "no group \"Love\"";
+        return nullptr;
+    }
+    const HWND list = gui_driver::FindControl(window, ui::ShapesListBox);
+    const bool picked =
+        gui_driver::WaitUntil([&] { return gui_driver::WindowText(window) == L"Orbilux - 4 shapes in Love"; },
+                              StepTimeoutMs) &&
+        gui_driver::ClickListLine(list, L"Heart") &&
+        gui_driver::WaitUntil(
+            [&] { return gui_driver::WindowText(window) == L"Orbilux - 'Heart' shape from Love"; }, StepTimeoutMs);
+    EXPECT_TRUE(picked) << "the first pick of the heart";
+    return picked ? list : nullptr;
 }
 
 HWND AppStory::waitForMainWindow(gui_driver::AppProcess& app) {

@@ -41,6 +41,10 @@ protected:
     // Answers the message box that must come up next, returning its text;
     // with `title`, the box must also have that title.
     std::wstring answerMessageBox(gui_driver::AppProcess& app, int button = IDOK, const wchar_t* title = nullptr);
+    // The first pick of "Heart" in the "Love" group, which lays the shape
+    // out without moving an icon; returns the shape list for the second
+    // pick, nullptr (after failing the test) when a step timed out.
+    HWND pickHeartOnce(HWND window);
     // "Exit" from the File menu; the program must end.
     void exitThroughMenu(gui_driver::AppProcess& app, HWND window);
 
