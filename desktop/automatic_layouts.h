@@ -8,9 +8,9 @@
 //
 // The layouts themselves are ordinary layouts of the store (described
 // "Automatic: W x H" when first written): they list, restore, rename and
-// delete like any other, but are never "the newest layout" (FindNewestLayout). A refresh rewrites the one id of the current size
-// in place; a deleted one is made anew under a fresh id at the next refresh.
-// Nothing is written when no icon moved since the last write.
+// delete like any other, but are never "the newest layout" (FindNewestLayout). A refresh rewrites the one id of the
+// current size in place; a deleted one is made anew under a fresh id at the next refresh. Nothing is written when no
+// icon moved since the last write.
 #pragma once
 
 #include <cstdint>
