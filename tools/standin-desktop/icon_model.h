@@ -25,6 +25,7 @@ public:
     bool place(HWND listView, const ModelPosition* positions, std::size_t count);
     // Lays every icon out again from the model, as the shell's refresh does.
     void relayout(HWND listView);
+    const std::vector<POINT>& positions() const { return positions_; }
     // The "model" lines of the report.
     std::string reportLines() const;
     // The model file for `range` (see standin_protocol.h); `flags` are the

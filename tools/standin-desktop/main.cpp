@@ -12,10 +12,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "platform/win32/command_line.h"
+#include "platform/win32/unique_handle.h"
 #include "tools/standin-desktop/host_window.h"
 #include "tools/standin-desktop/standin_list_view.h"
 #include "tools/standin-desktop/standin_options.h"
@@ -23,6 +25,7 @@
 #include "tools/standin-desktop/taskbar_window.h"
 
 using namespace orbilux::standin;
+using orbilux::win32::WindowDc;
 
 namespace {
 
@@ -37,6 +40,21 @@ void SignalReady(const StandInOptions& options) {
         std::ofstream(std::filesystem::path(options.readyFile)) << GetCurrentProcessId() << "\n";
 }
 
+// Resizes the desktop's windows (and moves the taskbar) for a screen of
+// `display` size that starts where `screen` does. The list view follows
+// its parents' size.
+void ChangeDesktopSize(RECT& screen, const DisplaySize& display, int taskbarHeight,
+                       std::initializer_list<HWND> desktopWindows, HWND taskbar) {
+    screen.right = screen.left + display.width;
+    screen.bottom = screen.top + display.height;
+    constexpr UINT Flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    for (const HWND window : desktopWindows)
+        if (window)
+            SetWindowPos(window, nullptr, screen.left, screen.top, display.width, display.height - taskbarHeight,
+                         Flags);
+    if (taskbar) SetWindowPos(taskbar, nullptr, 0, screen.bottom - taskbarHeight, screen.right, taskbarHeight, Flags);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -49,12 +67,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const RECT screen{0, 0, options->width ? options->width : GetSystemMetrics(SM_CXSCREEN),
-                      options->height ? options->height : GetSystemMetrics(SM_CYSCREEN)};
+    // The part of the virtual screen the desktop spans; the primary monitor
+    // starts at 0,0, so --origin shifts list-view coordinates off screen ones.
+    RECT screen{options->originX, options->originY, 0, 0};
+    screen.right = screen.left + (options->width ? options->width : GetSystemMetrics(SM_CXSCREEN));
+    screen.bottom = screen.top + (options->height ? options->height : GetSystemMetrics(SM_CYSCREEN));
     // With a taskbar the desktop ends above it: without a window manager
     // Wine may raise the desktop over a taskbar that shares its area.
-    const RECT desktop{0, 0, screen.right, screen.bottom - options->taskbarHeight};
-    const RECT inside{0, 0, desktop.right, desktop.bottom};
+    const RECT desktop{screen.left, screen.top, screen.right, screen.bottom - options->taskbarHeight};
+    const RECT inside{0, 0, desktop.right - desktop.left, desktop.bottom - desktop.top};
     constexpr DWORD TopLevel = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
     constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
 
@@ -93,15 +114,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             case AnnounceTaskbar:
                 TaskbarWindow::BroadcastTaskbarCreated();
                 return true;
-            case WriteModel: {
+            case ShareModel: {
                 if (size < sizeof(ModelRange) + sizeof(wchar_t) || (size - sizeof(ModelRange)) % sizeof(wchar_t))
                     return false;
                 ModelRange range{};
                 std::memcpy(&range, data, sizeof range);
-                const auto* path = reinterpret_cast<const wchar_t*>(static_cast<const char*>(data) + sizeof range);
+                const auto* name = reinterpret_cast<const wchar_t*>(static_cast<const char*>(data) + sizeof range);
                 const std::size_t length = (size - sizeof range) / sizeof(wchar_t) - 1;
-                if (path[length] != L'\0') return false;
-                return listView->writeModel(std::wstring(path, length), range);
+                if (name[length] != L'\0') return false;
+                return listView->shareModel(std::wstring(name, length), range);
             }
             case SetModelPositions: {
                 if (size % sizeof(ModelPosition)) return false;
@@ -111,6 +132,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             }
             case Refresh:
                 return listView->refresh();
+            case ChangeDisplay: {
+                DisplaySize display{};
+                if (size != sizeof display) return false;
+                std::memcpy(&display, data, sizeof display);
+                if (display.width < 1 || display.width > 32767 || display.height <= options->taskbarHeight ||
+                    display.height > 32767)
+                    return false;
+                // Icons first: the list view sizes its scroll bars to its icons
+                // when it is resized, not when they move back into sight.
+                listView->fitIcons(display.width, display.height - options->taskbarHeight);
+                ChangeDesktopSize(screen, display, options->taskbarHeight,
+                                  {progman.hwnd(), workerW ? workerW->hwnd() : nullptr},
+                                  taskbar ? taskbar->hwnd() : nullptr);
+                WindowDc screenDc(nullptr);
+                PostMessageW(HWND_BROADCAST, WM_DISPLAYCHANGE, WPARAM(GetDeviceCaps(screenDc.get(), BITSPIXEL)),
+                             MAKELPARAM(display.width, display.height));
+                return true;
+            }
             default:
                 return false;
         }

@@ -56,6 +56,10 @@ StandInDesktop::StandInDesktop(const std::wstring& folder, const LaunchOptions& 
     if (options.workerW) command += L" --workerw";
     if (options.paintingOff) command += L" --painting-off";
     if (options.modernShell) command += L" --modern-shell";
+    if (options.width > 0 && options.height > 0)
+        command += L" --size " + std::to_wstring(options.width) + L"x" + std::to_wstring(options.height);
+    if (options.originX != 0 || options.originY != 0)
+        command += L" --origin " + std::to_wstring(options.originX) + L"," + std::to_wstring(options.originY);
     if (options.snapToGrid) command += L" --snap-to-grid";
     if (options.exitAfterTextQueries > 0)
         command += L" --exit-after-text-queries " + std::to_wstring(options.exitAfterTextQueries);
@@ -133,6 +137,11 @@ void StandInDesktop::refresh() {
     if (!sendCommand(Refresh, nullptr, 0)) throw StandInError("the stand-in did not refresh");
 }
 
+void StandInDesktop::changeDisplay(int width, int height) {
+    const DisplaySize size{width, height};
+    if (!sendCommand(ChangeDisplay, &size, sizeof size)) throw StandInError("the stand-in refused the display change");
+}
+
 void StandInDesktop::resetCounters() {
     if (!sendCommand(ResetCounters, nullptr, 0)) throw StandInError("the stand-in did not reset its counters");
 }
@@ -155,6 +164,8 @@ Report StandInDesktop::report() {
             const std::size_t textStart = line.find('\t', line.find('\t', line.find('\t', 5) + 1) + 1) + 1;
             report.items.push_back(
                 {std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3]), WideFromUtf8(line.substr(textStart))});
+        } else if (f[0] == "area" && f.size() == 5) {
+            report.area = {std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3]), std::stoi(f[4])};
         } else if (f[0] == "model" && f.size() == 4) {
             report.model.push_back({std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3])});
         } else if (f[0] == "received" && f.size() == 3) {

@@ -25,7 +25,11 @@ struct LaunchOptions {
     int exitAfterTextQueries = 0;
     int stallAtPosition = 0;  // that position message is answered only after stallMs
     int stallMs = 0;
-    int taskbarHeight = 0;     // > 0: a "Shell_TrayWnd" of that height that records tray icons
+    int taskbarHeight = 0;  // > 0: a "Shell_TrayWnd" of that height that records tray icons
+    int width = 0;          // 0: the screen's size
+    int height = 0;
+    int originX = 0;           // the desktop's top left on the virtual screen (negative: a monitor left of or
+    int originY = 0;           // above the primary), so list-view and screen coordinates differ
     bool modernShell = false;  // an icon model beside the list view (see standin_protocol.h)
     bool snapToGrid = false;   // the shell view reports FWF_SNAPTOGRID
 };
@@ -43,8 +47,16 @@ struct ModelItem {
     int y = 0;
 };
 
+struct ReportedArea {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
 struct Report {
     uint32_t style = 0;
+    ReportedArea area;     // the list view's client area in screen coordinates
     bool painting = true;  // whether the list view's painting is switched on
     std::vector<ReportedItem> items;
     std::vector<ModelItem> model;           // the icon model's positions (modernShell only), in index order
@@ -77,6 +89,9 @@ public:
     // Lays every icon out again from the icon model, as the shell's refresh
     // (F5) does. Throws StandInError unless the stand-in runs modernShell.
     void refresh();
+    // A display change to `width` x `height` (see ChangeDisplay in
+    // standin_protocol.h). Throws StandInError when refused.
+    void changeDisplay(int width, int height);
     bool running() const;
     DWORD processId() const { return processId_; }
     // Ends the process at once, as a crashing shell would.

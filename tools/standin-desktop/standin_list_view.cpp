@@ -5,11 +5,14 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "platform/text.h"
+#include "platform/win32/unique_handle.h"
+#include "tools/standin-desktop/icon_fitting.h"
 
 namespace orbilux::standin {
 
@@ -28,6 +31,26 @@ public:
 private:
     bool& flag_;
 };
+
+// The caller's file mapping `name` takes the text's byte count, then the
+// text when it fits (see standin_protocol.h). Files would do too, but each
+// costs about 9 ms under Wine.
+bool WriteSharedText(const std::wstring& name, const std::string& text) {
+    win32::UniqueHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str()));
+    if (!mapping) return false;
+    void* view = MapViewOfFile(mapping.get(), FILE_MAP_WRITE, 0, 0, 0);
+    if (!view) return false;
+    MEMORY_BASIC_INFORMATION region{};
+    const bool known = VirtualQuery(view, &region, sizeof region) == sizeof region;
+    const uint32_t length = uint32_t(text.size());
+    if (known && region.RegionSize >= SharedModelHeader) {
+        std::memcpy(view, &length, sizeof length);
+        if (region.RegionSize - SharedModelHeader >= text.size())
+            std::memcpy(static_cast<char*>(view) + SharedModelHeader, text.data(), text.size());
+    }
+    UnmapViewOfFile(view);
+    return known;
+}
 
 bool WriteTextFile(const std::wstring& path, const std::string& text) {
     std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
@@ -181,6 +204,36 @@ bool StandInListView::placeInModel(const ModelPosition* positions, std::size_t c
     return model_.place(hwnd_, positions, count);
 }
 
+void StandInListView::fitIcons(int width, int height) {
+    InternalCalls internal(internal_);
+    std::vector<IconPlace> places;
+    if (modern_) {
+        for (const POINT& p : model_.positions()) places.push_back({p.x, p.y});
+    } else {
+        const int count = ListView_GetItemCount(hwnd_);
+        for (int i = 0; i < count; ++i) {
+            POINT p{};
+            ListView_GetItemPosition(hwnd_, i, &p);
+            places.push_back({p.x, p.y});
+        }
+    }
+    const DWORD spacing = DWORD(ListView_GetItemSpacing(hwnd_, FALSE));
+    const std::vector<IconPlace> fitted = FitIcons(places, LOWORD(spacing), HIWORD(spacing), width, height);
+    std::vector<ModelPosition> moves;
+    for (std::size_t i = 0; i < fitted.size(); ++i)
+        if (fitted[i].x != places[i].x || fitted[i].y != places[i].y)
+            moves.push_back({int32_t(i), fitted[i].x, fitted[i].y});
+    if (modern_) {
+        model_.place(hwnd_, moves.data(), moves.size());
+        model_.relayout(hwnd_);
+        return;
+    }
+    for (const ModelPosition& move : moves) {
+        POINT point{move.x, move.y};
+        SendMessageW(hwnd_, LVM_SETITEMPOSITION32, WPARAM(move.index), reinterpret_cast<LPARAM>(&point));
+    }
+}
+
 bool StandInListView::refresh() {
     if (!modern_) return false;
     InternalCalls internal(internal_);
@@ -188,7 +241,7 @@ bool StandInListView::refresh() {
     return true;
 }
 
-bool StandInListView::writeModel(const std::wstring& path, ModelRange range) const {
+bool StandInListView::shareModel(const std::wstring& name, ModelRange range) const {
     if (!modern_) return false;
     DWORD flags = 0;
     if (GetWindowLongW(hwnd_, GWL_STYLE) & LVS_AUTOARRANGE) flags |= FWF_AUTOARRANGE;
@@ -198,7 +251,7 @@ bool StandInListView::writeModel(const std::wstring& path, ModelRange range) con
         InternalCalls internal(internal_);
         text = model_.fileText(hwnd_, range, flags);
     }
-    return WriteTextFile(path, text);
+    return WriteSharedText(name, text);
 }
 
 bool StandInListView::writeReport(const std::wstring& path) const {
@@ -208,6 +261,11 @@ bool StandInListView::writeReport(const std::wstring& path) const {
     std::snprintf(style, sizeof style, "style\t%lx\n", static_cast<unsigned long>(GetWindowLongW(hwnd_, GWL_STYLE)));
     report += style;
     report += painting_ ? "painting\t1\n" : "painting\t0\n";
+    RECT area{};
+    GetClientRect(hwnd_, &area);
+    MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    report += "area\t" + std::to_string(area.left) + "\t" + std::to_string(area.top) + "\t" +
+              std::to_string(area.right) + "\t" + std::to_string(area.bottom) + "\n";
     const int count = ListView_GetItemCount(hwnd_);
     std::vector<wchar_t> text(1024);
     for (int i = 0; i < count; ++i) {

@@ -32,7 +32,12 @@ public:
     void captureModel();
     bool placeInModel(const ModelPosition* positions, std::size_t count);
     bool refresh();
-    bool writeModel(const std::wstring& path, ModelRange range) const;
+    // After the desktop became `width` x `height`: icons out of it move into
+    // free grid cells, and with the model the list view is laid out from it
+    // again, as the shell re-lays the desktop on a display change.
+    void fitIcons(int width, int height);
+    // Writes the model for `range` into the file mapping `name`.
+    bool shareModel(const std::wstring& name, ModelRange range) const;
 
 private:
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

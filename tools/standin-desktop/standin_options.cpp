@@ -11,12 +11,14 @@ namespace orbilux::standin {
 const wchar_t* const StandInUsage =
     L"standin-desktop.exe [--icons N] [--names FILE] [--auto-arrange] [--no-children] [--workerw]\n"
     L"                    [--exit-after-text-queries N] [--stall-at-position N --stall-ms MS]\n"
-    L"                    [--ready-event NAME] [--ready-file PATH] [--size WxH] [--taskbar HEIGHT]\n"
-    L"                    [--painting-off] [--modern-shell] [--snap-to-grid]\n"
+    L"                    [--ready-event NAME] [--ready-file PATH] [--size WxH] [--origin X,Y]\n"
+    L"                    [--taskbar HEIGHT] [--painting-off] [--modern-shell] [--snap-to-grid]\n"
     L"A window tree like the shell's desktop (Progman > SHELLDLL_DefView > SysListView32) with N\n"
-    L"named icons. --names reads one UTF-8 name per line. --taskbar adds a taskbar window that records\n"
-    L"the tray icons it is sent. --modern-shell keeps an icon model beside the list view that the shell\n"
-    L"view of standin-shellview.dll reads and moves, and that F5 lays the icons out from again.\n"
+    L"named icons. --origin puts the desktop's top left at X,Y of the virtual screen (e.g. -1280,0 and\n"
+    L"--size 2560x1024 for a monitor left of the primary). --names reads one UTF-8 name per line.\n"
+    L"--taskbar adds a taskbar window that records the tray icons it is sent. --modern-shell keeps an\n"
+    L"icon model beside the list view that the shell view of standin-shellview.dll reads and moves,\n"
+    L"and that F5 lays the icons out from again.\n"
     L"Stays up until closed.";
 
 namespace {
@@ -104,6 +106,11 @@ std::optional<StandInOptions> ParseStandInOptions(const std::vector<std::wstring
             if (x == std::wstring::npos || !ParseCount(value.substr(0, x), options.width, 1, 32767) ||
                 !ParseCount(value.substr(x + 1), options.height, 1, 32767))
                 return fail(L"bad --size " + value);
+        } else if (arg == L"--origin") {
+            const std::size_t comma = value.find(L',');
+            if (comma == std::wstring::npos || !ParseCount(value.substr(0, comma), options.originX, -32768, 32767) ||
+                !ParseCount(value.substr(comma + 1), options.originY, -32768, 32767))
+                return fail(L"bad --origin " + value);
         } else {
             return fail(L"unknown argument " + arg);
         }

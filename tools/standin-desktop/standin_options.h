@@ -22,6 +22,8 @@ struct StandInOptions {
     std::wstring readyFile;        // a file to create once the desktop is up
     int width = 0;                 // 0: the screen's size
     int height = 0;
+    int originX = 0;           // where the desktop starts on the virtual screen: negative
+    int originY = 0;           // with a monitor left of or above the primary
     int taskbarHeight = 0;     // > 0: a "Shell_TrayWnd" that tall along the bottom
     bool modernShell = false;  // an icon model beside the list view, as the shell keeps since 1809
     bool snapToGrid = false;   // the shell view reports FWF_SNAPTOGRID

@@ -2,13 +2,13 @@
 
 #include <atomic>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "platform/text.h"
+#include "platform/win32/unique_handle.h"
 
 namespace orbilux::shellview {
 
@@ -34,15 +34,29 @@ bool ParseInt(const std::string& text, long long& value) {
     return *end == '\0';
 }
 
-// A file of its own for each answer: several threads may ask at once.
-std::wstring AnswerPath() {
+// A block of its own for each answer: several threads may ask at once.
+std::wstring AnswerName() {
     static std::atomic<unsigned> counter{0};
-    wchar_t temp[MAX_PATH + 1];
-    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    if (length == 0 || length > MAX_PATH) return {};
-    return std::wstring(temp) + L"orbilux-shellview-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(GetCurrentThreadId()) + L"-" + std::to_wstring(++counter) + L".txt";
+    return L"orbilux-shellview-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(GetCurrentThreadId()) + L"-" + std::to_wstring(++counter);
 }
+
+// Whole 64 KiB blocks: the view the stand-in maps is never larger than ours.
+constexpr uint32_t AnswerBlock = 64 * 1024;
+
+class MappedView {
+public:
+    explicit MappedView(HANDLE mapping) : view_(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0)) {}
+    ~MappedView() {
+        if (view_) UnmapViewOfFile(view_);
+    }
+    MappedView(const MappedView&) = delete;
+    MappedView& operator=(const MappedView&) = delete;
+    const char* bytes() const { return static_cast<const char*>(view_); }
+
+private:
+    void* view_;
+};
 
 }  // namespace
 
@@ -104,25 +118,33 @@ bool StandInLink::send(uintptr_t command, const void* data, DWORD size) const {
 }
 
 HRESULT StandInLink::read(int first, int count, ModelSnapshot& snapshot) const {
-    if (!IsWindow(progman_)) return StandInGone;
-    const std::wstring path = AnswerPath();
-    if (path.empty()) return E_FAIL;
-    const standin::ModelRange range{first, count};
-    std::vector<char> data(sizeof range + (path.size() + 1) * sizeof(wchar_t));
-    std::memcpy(data.data(), &range, sizeof range);
-    std::memcpy(data.data() + sizeof range, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
-    const bool answered = send(standin::WriteModel, data.data(), DWORD(data.size()));
-    std::string text;
-    {
-        std::ifstream in(std::filesystem::path(path), std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        text = content.str();
+    uint32_t capacity = AnswerBlock;
+    // Asks once more, with room enough, when the answer didn't fit.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!IsWindow(progman_)) return StandInGone;
+        const std::wstring name = AnswerName();
+        win32::UniqueHandle mapping(
+            CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, capacity, name.c_str()));
+        if (!mapping) return HRESULT_FROM_WIN32(GetLastError());
+        MappedView view(mapping.get());
+        if (!view.bytes()) return HRESULT_FROM_WIN32(GetLastError());
+        const standin::ModelRange range{first, count};
+        std::vector<char> data(sizeof range + (name.size() + 1) * sizeof(wchar_t));
+        std::memcpy(data.data(), &range, sizeof range);
+        std::memcpy(data.data() + sizeof range, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
+        if (!send(standin::ShareModel, data.data(), DWORD(data.size())))
+            return IsWindow(progman_) ? E_FAIL : StandInGone;
+        uint32_t length = 0;
+        std::memcpy(&length, view.bytes(), sizeof length);
+        if (length <= capacity - standin::SharedModelHeader) {
+            snapshot = ModelSnapshot{};
+            const std::string text(view.bytes() + standin::SharedModelHeader, length);
+            return ParseModel(text, snapshot) ? S_OK : E_UNEXPECTED;
+        }
+        if (length > UINT32_MAX - 2 * AnswerBlock) return E_OUTOFMEMORY;
+        capacity = (length + standin::SharedModelHeader + AnswerBlock - 1) / AnswerBlock * AnswerBlock;
     }
-    DeleteFileW(path.c_str());
-    if (!answered) return IsWindow(progman_) ? E_FAIL : StandInGone;
-    snapshot = ModelSnapshot{};
-    return ParseModel(text, snapshot) ? S_OK : E_UNEXPECTED;
+    return E_UNEXPECTED;
 }
 
 HRESULT StandInLink::place(const std::vector<standin::ModelPosition>& positions) const {

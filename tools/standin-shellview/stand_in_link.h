@@ -1,7 +1,7 @@
 // The DLL's line to the stand-in desktop process: every call of the shell
 // view becomes a command on the stand-in's "Progman" window (WM_COPYDATA,
 // see tools/standin-desktop/standin_protocol.h), and what the stand-in
-// answers comes back in a small file the DLL names and deletes again.
+// answers comes back in a block of shared memory the DLL names.
 #pragma once
 
 #include <windows.h>
