@@ -96,6 +96,8 @@ TEST_F(ScreenChangeStory, TheIconsComeBackFromTheAutomaticLayoutOfEachSize) {
                                                Quote(BinaryFolder() + L"Shapes\\Basic\\Circle.shp"));
     ASSERT_EQ(scrambled.exitCode, 0u) << scrambled.err;
     ASSERT_NE(IconPositions(desktop()), large);
+    ASSERT_NE(IconPositions(desktop()), small);
+    Sleep(500);  // the stand-in paints the circle when it gets to it
     Screenshot(L"screen-change-before");
     const ULONGLONG changed = GetTickCount64();
     desktop().changeDisplay(1280, 1024);
