@@ -30,8 +30,12 @@ App::App()
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
                                          commands_, options_, notifier_, actions_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
-                                             descriptionDialog_, dateFormat_, actions_}) {
+                                             descriptionDialog_, dateFormat_, actions_}),
+      screenChange_(ui::ScreenChangePorts{window_, screenSize_, screen_, system_.desktop, layouts_,
+                                          automaticLayouts_, options_, actions_}) {
+    // The automatic layout is refreshed after the commit, so it holds what lasts.
     actions_.addObserver(shellCommit_);
+    actions_.addObserver(screenChange_);
     window_.setPresenter(presenter_);
     shapePage_.setPresenter(shapePresenter_);
     presenter_.plugIn(shapePresenter_);
@@ -40,6 +44,9 @@ App::App()
     presenter_.plugIn(layoutsPresenter_);
     window_.addPage(ui::Page::Layouts, layoutsPage_);
     presenter_.plugIn(optionsDialog_);
+    screenChange_.plugIn(shapePresenter_);
+    window_.setScreenChange(screenChange_);
+    presenter_.plugIn(screenChange_);
 }
 
 int App::run() {

@@ -6,8 +6,10 @@
 
 #include <windows.h>
 
+#include "desktop/automatic_layouts.h"
 #include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
+#include "desktop/reported_screen_size.h"
 #include "desktop/shell_desktop_port.h"
 #include "desktop/shell_model_commit.h"
 #include "engine/shape_engine.h"
@@ -18,6 +20,7 @@
 #include "ui/commands/command_table.h"
 #include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
+#include "ui/screen/screen_change_presenter.h"
 #include "ui/shape/shape_page_presenter.h"
 #include "ui/skin/skin.h"
 #include "ui/win32/description_dialog.h"
@@ -63,7 +66,10 @@ private:
     // Commits every action's moves into the shell's icon model.
     ShellModelCommit shellCommit_{system_.desktop, system_.shellModel};
     ShapeEngine engine_{desktop_};
-    LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
+    // The screen's size as display changes report it, for the store too.
+    ReportedScreenSize screenSize_{system_.screen};
+    LayoutStore layouts_{WithScreen(system_.layoutStorePorts(notifier_), screenSize_)};
+    AutomaticLayouts automaticLayouts_{layouts_};
     SettingsStore settings_{system_.profile, system_.registry, system_.locations};
     ProgramOptions options_;
 
@@ -81,6 +87,7 @@ private:
     ui::MainPresenter presenter_;
     ui::ShapePagePresenter shapePresenter_;
     ui::LayoutsPagePresenter layoutsPresenter_;
+    ui::ScreenChangePresenter screenChange_;
 };
 
 }  // namespace orbilux::app

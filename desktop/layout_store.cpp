@@ -31,19 +31,15 @@ std::wstring LayoutStore::headerKeyPath() const { return root_ + L"\\Saves"; }
 
 std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const { return root_ + L"\\Icons\\" + id; }
 
+std::wstring LayoutStore::automaticKeyPath() const { return root_ + L"\\Automatic"; }
+
 std::wstring LayoutStore::NewLayoutId() { return LayoutIdFromSeed(ports_.ticks.highResolutionTicks()); }
 
-namespace {
-
-// Reads the first `count` items; false when the shell went away meanwhile,
-// since what it answered on its way out can't be trusted.
 bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopItem>& items) {
     items.clear();
     for (int32_t i = 0; i < count; ++i) items.push_back(session.queryItem(i));
     return session.stillThere();
 }
-
-}  // namespace
 
 std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     DesktopOpenResult result = DesktopOpenResult::Opened;
@@ -70,6 +66,13 @@ LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring
     if (!ReadAllItems(*session, count, items)) return {LayoutStatus::DesktopChanged, 0, count};
     session.reset();
 
+    return WriteLayout(id, description, items);
+}
+
+LayoutOutcome LayoutStore::WriteLayout(const std::wstring& id, const std::wstring& description,
+                                       const std::vector<DesktopItem>& items) {
+    if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
+    const auto count = static_cast<int32_t>(items.size());
     LayoutOutcome outcome{LayoutStatus::Done, 0, count};
     const std::wstring iconPath = iconKeyPath(id);
     ports_.registry.deleteKeyTree(iconPath);  // missing when the id is new
@@ -141,9 +144,14 @@ bool LayoutStore::FindNewestLayout(LayoutInfo& newest) {
     std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKeyForReading(headerKeyPath());
     if (!headerKey) return false;
     const LocaleSettings locale = ports_.locale.userLocale();
+    std::vector<std::wstring> automatic;
+    if (std::unique_ptr<RegistryKey> automaticKey = ports_.registry.openKeyForReading(automaticKeyPath()))
+        for (const RegistryValue& value : automaticKey->values())
+            if (value.type == uint32_t(RegistryType::String)) automatic.push_back(RegistryStringFromBytes(value.data));
     double best = 0.0;
     bool found = false;
     for (const std::wstring& id : headerKey->valueNames()) {
+        if (std::find(automatic.begin(), automatic.end(), id) != automatic.end()) continue;
         LayoutInfo scratch;
         if (!readInfo(*headerKey, id, locale, scratch)) continue;  // gone since it was listed
         if (scratch.savedAt > best) {

@@ -71,6 +71,10 @@ struct LayoutStorePorts {
     TickSource& ticks;
 };
 
+// Reads the first `count` items; false when the shell went away meanwhile,
+// since what it answered on its way out can't be trusted.
+bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopItem>& items);
+
 class LayoutStore {
 public:
     // `registryRoot` is the program's key under the current user's hive; the
@@ -78,7 +82,12 @@ public:
     explicit LayoutStore(const LayoutStorePorts& ports, std::wstring registryRoot = L"Software\\Orbilux");
 
     std::wstring headerKeyPath() const;
+    const std::wstring& registryRoot() const { return root_; }
+    const LayoutStorePorts& ports() const { return ports_; }
     std::wstring iconKeyPath(const std::wstring& id) const;
+    // Where each screen size's automatic layout id is recorded
+    // (automatic_layouts.h).
+    std::wstring automaticKeyPath() const;
 
     // A fresh id of 8 decimal digits (layout_id.h).
     std::wstring NewLayoutId();
@@ -91,6 +100,11 @@ public:
     // header or an icon value couldn't be written (the rest is still written).
     // Icons whose value names collide are counted in iconsSharingAName.
     LayoutOutcome SaveLayout(const std::wstring& id, const std::wstring& description);
+
+    // The writing half of SaveLayout, for items already read: rewrites the
+    // icon key and the header (icon count = the number of items).
+    LayoutOutcome WriteLayout(const std::wstring& id, const std::wstring& description,
+                              const std::vector<DesktopItem>& items);
 
     // The header key's value names in the registry's enumeration order;
     // empty when the key can't be opened.
@@ -109,7 +123,10 @@ public:
     bool ReadLayoutInfo(const std::wstring& id, LayoutInfo& info);
 
     // The layout with the latest savedAt (strictly later than 0; on equal
-    // dates the one listed first). Returns false with `newest.id` empty and
+    // dates the one listed first), leaving out the automatic layouts: the
+    // program rewrites those by itself, so "the newest" would otherwise be
+    // whatever the icons looked like a few minutes ago rather than the
+    // layout the user saved last. Returns false with `newest.id` empty and
     // its other fields untouched when there is none.
     bool FindNewestLayout(LayoutInfo& newest);
 

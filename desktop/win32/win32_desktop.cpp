@@ -5,6 +5,7 @@
 
 #include "desktop/win32/desktop_bridge.h"
 #include "desktop/win32/list_view_finder.h"
+#include "platform/win32/win32_error.h"
 
 namespace orbilux::win32 {
 
@@ -111,6 +112,12 @@ public:
     }
 
     void repaint() override { InvalidateListView(listView_); }
+
+    ListViewOrigin listViewOrigin() override {
+        RECT rect{};
+        if (!GetWindowRect(listView_, &rect)) ThrowLastError("the desktop's place on the screen can't be read");
+        return ListViewOrigin{rect.left, rect.top};
+    }
 
     bool stillThere() override {
         if (!IsWindow(listView_)) return false;

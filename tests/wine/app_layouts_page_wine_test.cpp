@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/registry_win32.h"
 #include "tests/wine/app_wine_support.h"
 #include "tests/wine/wine_test_support.h"
@@ -19,6 +21,9 @@ namespace {
 using gui_driver::WaitUntil;
 using Positions = std::vector<std::pair<int, int>>;
 using Texts = std::vector<std::wstring>;
+
+// The layout the program keeps for the stand-in's screen size.
+const std::wstring Automatic = L"Automatic: 1280 x 1024";
 
 Positions IconPositions(standin::StandInDesktop& desktop) {
     Positions positions;
@@ -53,6 +58,25 @@ protected:
         Texts descriptions;
         for (const auto& row : gui_driver::ListViewRows(list_, 4)) descriptions.push_back(row[1]);
         return descriptions;
+    }
+    // The row showing that description; -1 when none does.
+    int rowOf(const std::wstring& description) const {
+        const Texts listed = listedDescriptions();
+        for (std::size_t i = 0; i < listed.size(); ++i)
+            if (listed[i] == description) return int(i);
+        return -1;
+    }
+    static Texts Sorted(Texts texts) {
+        std::sort(texts.begin(), texts.end());
+        return texts;
+    }
+    // The id of the saved layout with that description.
+    static std::wstring IdDescribed(const std::wstring& description) {
+        const Texts ids = IdsInRegistry();
+        const Texts descriptions = SavedLayoutDescriptions();
+        for (std::size_t i = 0; i < ids.size() && i < descriptions.size(); ++i)
+            if (descriptions[i] == description) return ids[i];
+        return {};
     }
     std::wstring question(gui_driver::AppProcess& app, int answer) { return answerMessageBox(app, answer, L"Confirm"); }
     static Texts IdsInRegistry() {
@@ -105,42 +129,60 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         EXPECT_EQ(asked.rfind(L"Are you sure you want to restore desktop icons position saved on ", 0), 0u) << asked;
         EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) == saved; }, StepTimeoutMs));
 
-        // Delete: "&No" keeps the row, "&Yes" removes it with its keys.
-        const std::wstring gone = IdsInRegistry()[std::size_t(1 - party)];
-        gui_driver::SelectListViewRow(list_, 1 - party);
+        // Delete: "&No" keeps the row, "&Yes" removes it with its keys. The
+        // restore's end also wrote the automatic layout of this screen size,
+        // which the page lists once it reads the registry again.
+        const std::wstring other = descriptions[std::size_t(1 - party)];
+        const std::wstring gone = IdDescribed(other);
+        gui_driver::SelectListViewRow(list_, rowOf(other));
+        const int before = rows();
         gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
         EXPECT_EQ(question(*app, IDNO), L"Are you sure you want to PERMANENTLY delete selected desktop icons layout?");
         gui_driver::WaitUntilIdle(window);
-        EXPECT_EQ(rows(), 2);
+        EXPECT_EQ(rows(), before);
         gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
         question(*app, IDYES);
-        ASSERT_TRUE(waitForRows(1));
-        EXPECT_EQ(IdsInRegistry().size(), 1u);
+        ASSERT_TRUE(waitForRows(before - 1));
+        EXPECT_EQ(Sorted(SavedLayoutDescriptions()), (Texts{Automatic, L"Before the party"}));
         EXPECT_FALSE(win32::Win32Registry().keyExists(L"Software\\Orbilux\\Icons\\" + gone));
 
         // Replace with an emptied description box.
-        gui_driver::SelectListViewRow(list_, 0);
+        gui_driver::SelectListViewRow(list_, rowOf(L"Before the party"));
         ASSERT_TRUE(WaitUntil([&] { return gui_driver::WindowText(box) == L"Before the party"; }, StepTimeoutMs));
         SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
         gui_driver::Click(gui_driver::FindControl(window, ui::ReplaceLayoutA));
         EXPECT_EQ(question(*app, IDYES), L"Are you sure you want to replace selected desktop icons layout?");
-        EXPECT_TRUE(WaitUntil([&] { return SavedLayoutDescriptions() == Texts{L""}; }, StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return Sorted(SavedLayoutDescriptions()) == Texts{L"", Automatic};
+            },
+            StepTimeoutMs));
 
         // Set description: the box's text, no question.
-        gui_driver::SelectListViewRow(list_, 0);
+        ASSERT_TRUE(WaitUntil([&] { return rowOf(L"") >= 0; }, StepTimeoutMs));
+        gui_driver::SelectListViewRow(list_, rowOf(L""));
         gui_driver::Type(box, L"Renamed");
         gui_driver::Click(gui_driver::FindControl(window, ui::SetLayoutDescA));
-        EXPECT_TRUE(WaitUntil([&] { return SavedLayoutDescriptions() == Texts{L"Renamed"}; }, StepTimeoutMs));
-        EXPECT_TRUE(WaitUntil([&] { return listedDescriptions() == Texts{L"Renamed"}; }, StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return Sorted(SavedLayoutDescriptions()) == Texts{Automatic, L"Renamed"};
+            },
+            StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return Sorted(listedDescriptions()) == Texts{Automatic, L"Renamed"};
+            },
+            StepTimeoutMs));
         exitThroughMenu(*app, window);
     }
 
-    // With ConfirmLoad off a restore asks nothing.
+    // With ConfirmLoad off a restore asks nothing. The exit wrote the
+    // automatic layout: both rows hold the icons as they are now.
     WriteSetting(L"Options", L"Show confirmation dialog when loading", L"0");
     auto app = startApp();
     const HWND window = openPage(*app);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(waitForRows(1));
+    ASSERT_TRUE(waitForRows(2));
     const Positions replaced = IconPositions(desktop());
     Scramble();
     gui_driver::SelectListViewRow(list_, 0);

@@ -4,6 +4,7 @@
 // shape file is never read here.
 #include <cmath>
 
+#include "ui/scope_exit.h"
 #include "ui/shape/shape_page_presenter.h"
 
 namespace orbilux::ui {
@@ -149,6 +150,18 @@ void ShapePagePresenter::onFit() {
     sdy_ = 0;
     setSizeBarsQuietly(width_.max() - a.width + a.width / 8, height_.max() - a.height + a.height / 8);
     PlaceCurrentShape();
+}
+
+bool ShapePagePresenter::refitToScreen() {
+    if (!ports_.engine.HasShape()) return false;
+    {
+        // The new ranges may clamp the bars; the fit below is the one placement.
+        height_.quiet = width_.quiet = true;
+        const ScopeExit loud([this] { height_.quiet = width_.quiet = false; });
+        setSizeBarRanges();
+    }
+    onFit();
+    return true;
 }
 
 void ShapePagePresenter::onPeekEntered() {

@@ -76,6 +76,7 @@ public:
     ShapeState stateToSave() override;
     void pageShown() override;
     void loadAndSet() override { LoadAndSetAExecute(); }
+    bool refitToScreen() override;
 
     // The browser's events.
     void ShapeGroupsChange(int index);

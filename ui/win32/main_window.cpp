@@ -269,6 +269,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_TIMER:
+            if (onProgramTimer(wParam)) return 0;
             for (PageView* page : pages_)
                 if (page && page->onTimer(wParam)) return 0;
             break;
@@ -319,6 +320,14 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_DISPLAYCHANGE:
+            if (screenChange_) screenChange_->onDisplayChanged(ScreenSize{LOWORD(lParam), HIWORD(lParam)});
+            break;
+        case WM_SETTINGCHANGE:
+            // The taskbar moved or changed size: Windows re-lays the icons
+            // as for a new resolution.
+            if (wParam == SPI_SETWORKAREA && screenChange_) screenChange_->onScreenChanged();
+            break;
         case ui::TrayCallbackMessage:
             if (presenter_ && presenter_->onTrayCallback(static_cast<uint32_t>(LOWORD(lParam)))) return 0;
             break;
@@ -340,6 +349,38 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
     }
     return WindowBase::handleMessage(message, wParam, lParam);
+}
+
+// ---- ui::TimerPort ----
+
+namespace {
+
+// The shape page's repeat timer is 1 on this window too.
+UINT_PTR ProgramTimerId(ui::ProgramTimer timer) {
+    return 100 + static_cast<UINT_PTR>(timer);
+}
+
+}  // namespace
+
+void MainWindow::startTimer(ui::ProgramTimer timer, uint32_t intervalMs) {
+    if (hwnd()) SetTimer(hwnd(), ProgramTimerId(timer), intervalMs, nullptr);
+}
+
+void MainWindow::stopTimer(ui::ProgramTimer timer) {
+    if (hwnd()) KillTimer(hwnd(), ProgramTimerId(timer));
+}
+
+bool MainWindow::onProgramTimer(UINT_PTR timer) {
+    if (!screenChange_) return false;
+    if (timer == ProgramTimerId(ui::ProgramTimer::ScreenSettle)) {
+        screenChange_->onSettleTimer();
+        return true;
+    }
+    if (timer == ProgramTimerId(ui::ProgramTimer::AutomaticLayoutCheck)) {
+        screenChange_->onCheckTimer();
+        return true;
+    }
+    return false;
 }
 
 // ---- ui::MainView ----
