@@ -28,14 +28,18 @@ App::App()
                                         layer_, links_, screen_, files_, skin_, system_.shellModel,
                                         BuiltInWebSite()}),
       shapePresenter_(ui::ShapePagePorts{shapePage_, window_, engine_, files_, screen_, layer_, settings_, layouts_,
-                                         commands_, options_, actions_}),
+                                         commands_, options_, notifier_, actions_}),
       layoutsPresenter_(ui::LayoutsPagePorts{layoutsPage_, window_.menus(), layouts_, commands_, options_, confirmer_,
                                              descriptionDialog_, dateFormat_, actions_}),
+      screenChange_(ui::ScreenChangePorts{window_, screenSize_, screen_, system_.desktop, layouts_,
+                                          automaticLayouts_, options_, actions_}),
       filesPresenter_(ui::LayoutFilesPorts{
           commands_, layouts_, system_.registry, system_.timeZone, system_.locale, fileDialogs_, notifier_, undo_,
           actions_, [this] { return layoutsPresenter_.selectedLayoutId(); },
           [this] { layoutsPresenter_.showLayoutsAnew(); }}) {
+    // The automatic layout is refreshed after the commit, so it holds what lasts.
     actions_.addObserver(shellCommit_);
+    actions_.addObserver(screenChange_);
     actions_.addObserver(undo_);
     window_.setPresenter(presenter_);
     shapePage_.setPresenter(shapePresenter_);
@@ -45,6 +49,9 @@ App::App()
     presenter_.plugIn(layoutsPresenter_);
     window_.addPage(ui::Page::Layouts, layoutsPage_);
     presenter_.plugIn(optionsDialog_);
+    screenChange_.plugIn(shapePresenter_);
+    window_.setScreenChange(screenChange_);
+    presenter_.plugIn(screenChange_);
 }
 
 int App::run() {

@@ -6,8 +6,10 @@
 
 #include <windows.h>
 
+#include "desktop/automatic_layouts.h"
 #include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
+#include "desktop/reported_screen_size.h"
 #include "desktop/shell_desktop_port.h"
 #include "desktop/shell_model_commit.h"
 #include "desktop/undo_snapshot.h"
@@ -20,6 +22,7 @@
 #include "ui/layouts/layout_files_presenter.h"
 #include "ui/layouts/layouts_page_presenter.h"
 #include "ui/main/main_presenter.h"
+#include "ui/screen/screen_change_presenter.h"
 #include "ui/shape/shape_page_presenter.h"
 #include "ui/skin/skin.h"
 #include "ui/win32/description_dialog.h"
@@ -62,11 +65,14 @@ private:
     win32::MessageBoxConfirmer confirmer_{notifier_};
 
     // The core.
-    IconActions actions_;
+    IconActions actions_{[this] { return !notifier_.quitRequested(); }};
     // Commits every action's moves into the shell's icon model.
     ShellModelCommit shellCommit_{system_.desktop, system_.shellModel};
     ShapeEngine engine_{desktop_};
-    LayoutStore layouts_{system_.layoutStorePorts(notifier_)};
+    // The screen's size as display changes report it, for the store too.
+    ReportedScreenSize screenSize_{system_.screen};
+    LayoutStore layouts_{WithScreen(system_.layoutStorePorts(notifier_), screenSize_)};
+    AutomaticLayouts automaticLayouts_{layouts_};
     UndoSnapshot undo_{layouts_};
     SettingsStore settings_{system_.profile, system_.registry, system_.locations};
     ProgramOptions options_;
@@ -86,6 +92,7 @@ private:
     ui::MainPresenter presenter_;
     ui::ShapePagePresenter shapePresenter_;
     ui::LayoutsPagePresenter layoutsPresenter_;
+    ui::ScreenChangePresenter screenChange_;
     ui::LayoutFilesPresenter filesPresenter_;
 };
 

@@ -21,7 +21,7 @@ public:
         if (!quitRequested_) err_ << Utf8FromWide(text) << "\n";
     }
     void requestQuit() override { quitRequested_ = true; }
-    bool quitRequested() const { return quitRequested_; }
+    bool quitRequested() const override { return quitRequested_; }
 
 private:
     std::ostream& err_;

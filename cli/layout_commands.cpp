@@ -5,6 +5,7 @@
 
 #include "cli/console_notifier.h"
 #include "cli/json_writer.h"
+#include "desktop/automatic_layouts.h"
 #include "desktop/layout_date.h"
 #include "desktop/layout_header.h"
 #include "desktop/layout_id.h"
@@ -88,8 +89,17 @@ int Report(const std::string& command, const std::wstring& id, const LayoutOutco
     return ExitFailure;
 }
 
-// "newest" names the layout with the latest date; anything else is an id.
+// "newest" names the layout with the latest date; "auto" the one a display
+// change would restore on this screen (its size's automatic layout, else the
+// newest saved at its size); anything else is an id.
 bool ResolveId(LayoutStore& store, const std::string& argument, std::wstring& id, std::ostream& err) {
+    if (argument == "auto") {
+        const ScreenSize size = store.ports().screen.primaryScreenSize();
+        id = AutomaticLayouts(store).layoutFor(size);
+        if (id.empty())
+            err << "orbiluxctl: there is no layout saved at " << size.width << " x " << size.height << "\n";
+        return !id.empty();
+    }
     if (argument != "newest") {
         id = WideFromUtf8(argument);
         return true;
@@ -186,7 +196,7 @@ std::vector<Command> LayoutCommandsOver(LayoutStoreFactory makeStore, std::optio
         }));
 
     commands.push_back(LayoutCommand(
-        "restore", "ID|newest|before-last-change [--json]", "put every desktop icon back where a layout saved it",
+        "restore", "ID|newest|auto|before-last-change [--json]", "put every desktop icon back where a layout saved it",
         makeStore, {}, {"json"}, {"ID"},
         [moves](const Arguments& a, LayoutStore& store, std::ostream& out, std::ostream& err) {
             std::wstring id;

@@ -24,6 +24,7 @@ std::vector<std::pair<const char*, std::string>> OptionTexts(const ProgramOption
         {"ConfirmSave", flag(o.ConfirmSave)},
         {"ConfirmLoad", flag(o.ConfirmLoad)},
         {"AutoBlend", flag(o.AutoBlend)},
+        {"RestoreOnScreenChange", flag(o.RestoreOnScreenChange)},
         {"Transparency", std::to_string(o.Transparency)},
         {"Hue", std::to_string(o.Hue)},
         {"Saturation", std::to_string(o.Saturation)},

@@ -19,6 +19,10 @@ if(WIN32)
                                                        _WIN32_WINNT=0x0A00 WINVER=0x0A00)
   # One self-contained executable each: no mingw runtime DLLs to ship.
   target_link_options(orbilux_options INTERFACE -static -static-libgcc -static-libstdc++)
+  # Every function and object in a section of its own, so that the linker
+  # leaves out what nothing calls; release builds are stripped.
+  target_compile_options(orbilux_options INTERFACE -ffunction-sections -fdata-sections)
+  target_link_options(orbilux_options INTERFACE -Wl,--gc-sections $<$<CONFIG:Release>:-s>)
 endif()
 
 if(ORBILUX_FUZZ)

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "desktop/desktop_messages.h"
+#include "desktop/screen_coordinates.h"
 #include "platform/user_notifier.h"
 
 namespace orbilux {
@@ -42,6 +43,10 @@ public:
     virtual void setPainting(bool on) = 0;
     // Has the whole list view painted anew, without waiting for it.
     virtual void repaint() = 0;
+    // Where the list view's (0, 0) stands on the screen now (its window's
+    // top-left corner): (0, 0) on one monitor, negative with a monitor left
+    // of or above the primary one.
+    virtual ListViewOrigin listViewOrigin() = 0;
     // Whether the list view still exists: a shell that went away during a
     // run of queries leaves answers that can't be trusted.
     virtual bool stillThere() = 0;

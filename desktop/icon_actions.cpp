@@ -3,7 +3,7 @@
 namespace orbilux {
 
 void IconActions::begin(IconActionKind kind) {
-    if (current_) return;
+    if (current_ || !desktopInReach_()) return;
     current_ = kind;
     for (IconActionObserver* observer : observers_) observer->iconsAboutToMove(kind);
 }
@@ -12,6 +12,7 @@ void IconActions::end() {
     if (!current_) return;
     const IconActionKind kind = *current_;
     current_.reset();
+    if (!desktopInReach_()) return;
     for (IconActionObserver* observer : observers_) observer->iconsMoved(kind);
 }
 

@@ -10,6 +10,7 @@
 // do is a bonus on top of the action, and its failure never fails the action.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,13 @@ public:
 
 class IconActions {
 public:
+    // `desktopInReach` says whether the desktop may still be reached: once
+    // the program is ending (its desktop gone, a quit requested) an action's
+    // start and end tell no one, since what the observers do reaches the
+    // desktop too.
+    explicit IconActions(std::function<bool()> desktopInReach = [] { return true; })
+        : desktopInReach_(std::move(desktopInReach)) {}
+
     void addObserver(IconActionObserver& observer) { observers_.push_back(&observer); }
 
     // Starts an action. While one is under way a further begin is part of
@@ -44,6 +52,7 @@ public:
     bool underWay() const { return current_.has_value(); }
 
 private:
+    std::function<bool()> desktopInReach_;
     std::vector<IconActionObserver*> observers_;
     std::optional<IconActionKind> current_;
 };

@@ -12,22 +12,14 @@ namespace orbilux {
 
 const char* LayoutStatusText(LayoutStatus status) {
     switch (status) {
-        case LayoutStatus::Done:
-            return "done";
-        case LayoutStatus::NoDesktop:
-            return "no desktop list view";
-        case LayoutStatus::NoShellProcess:
-            return "the desktop list view has no owning process";
-        case LayoutStatus::DesktopChanged:
-            return "the desktop went away while its icons were read";
-        case LayoutStatus::InvalidId:
-            return "not a usable layout id";
-        case LayoutStatus::NoSuchLayout:
-            return "no such layout";
-        case LayoutStatus::HeaderUnreadable:
-            return "the layout's header is not text";
-        case LayoutStatus::RegistryFailed:
-            return "a registry key or value could not be written";
+        case LayoutStatus::Done: return "done";
+        case LayoutStatus::NoDesktop: return "no desktop list view";
+        case LayoutStatus::NoShellProcess: return "the desktop list view has no owning process";
+        case LayoutStatus::DesktopChanged: return "the desktop went away while its icons were read";
+        case LayoutStatus::InvalidId: return "not a usable layout id";
+        case LayoutStatus::NoSuchLayout: return "no such layout";
+        case LayoutStatus::HeaderUnreadable: return "the layout's header is not text";
+        case LayoutStatus::RegistryFailed: return "a registry key or value could not be written";
     }
     return "unknown";
 }
@@ -35,37 +27,19 @@ const char* LayoutStatusText(LayoutStatus status) {
 LayoutStore::LayoutStore(const LayoutStorePorts& ports, std::wstring registryRoot)
     : ports_(ports), root_(std::move(registryRoot)) {}
 
-std::wstring LayoutStore::headerKeyPath() const {
-    return root_ + L"\\Saves";
-}
+std::wstring LayoutStore::headerKeyPath() const { return root_ + L"\\Saves"; }
 
-std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const {
-    return root_ + L"\\Icons\\" + id;
-}
+std::wstring LayoutStore::iconKeyPath(const std::wstring& id) const { return root_ + L"\\Icons\\" + id; }
 
-std::wstring LayoutStore::NewLayoutId() {
-    return LayoutIdFromSeed(ports_.ticks.highResolutionTicks());
-}
+std::wstring LayoutStore::automaticKeyPath() const { return root_ + L"\\Automatic"; }
 
-std::wstring LayoutStore::NewFreeLayoutId() {
-    for (uint64_t attempt = 0; attempt < 100; ++attempt) {
-        const std::wstring id = LayoutIdFromSeed(ports_.ticks.highResolutionTicks() + attempt);
-        if (!HasLayoutHeader(id) && !ports_.registry.keyExists(iconKeyPath(id))) return id;
-    }
-    return std::wstring();
-}
+std::wstring LayoutStore::NewLayoutId() { return LayoutIdFromSeed(ports_.ticks.highResolutionTicks()); }
 
-namespace {
-
-// Reads the first `count` items; false when the shell went away meanwhile,
-// since what it answered on its way out can't be trusted.
 bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopItem>& items) {
     items.clear();
     for (int32_t i = 0; i < count; ++i) items.push_back(session.queryItem(i));
     return session.stillThere();
 }
-
-}  // namespace
 
 std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     DesktopOpenResult result = DesktopOpenResult::Opened;
@@ -76,6 +50,14 @@ std::unique_ptr<DesktopSession> LayoutStore::openDesktop(LayoutStatus& status) {
     else
         status = result == DesktopOpenResult::NoListView ? LayoutStatus::NoDesktop : LayoutStatus::NoShellProcess;
     return session;
+}
+
+std::wstring LayoutStore::NewFreeLayoutId() {
+    for (uint64_t attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring id = LayoutIdFromSeed(ports_.ticks.highResolutionTicks() + attempt);
+        if (!HasLayoutHeader(id) && !ports_.registry.keyExists(iconKeyPath(id))) return id;
+    }
+    return std::wstring();
 }
 
 LayoutStatus LayoutStore::ReadDesktopItems(std::vector<DesktopItem>& items, bool tellUserWhenMissing) {
@@ -98,19 +80,25 @@ LayoutStatus LayoutStore::ReadDesktopItems(std::vector<DesktopItem>& items, bool
 
 LayoutOutcome LayoutStore::SaveLayout(const std::wstring& id, const std::wstring& description) {
     if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
+    LayoutStatus opened = LayoutStatus::Done;
+    std::unique_ptr<DesktopSession> session = openDesktop(opened);
+    if (!session) return {opened};
+
     // Everything is read before anything is deleted: a shell that can't be
     // read (queryItem throws) or went away meanwhile must not cost the user
     // the layout this save was meant to replace.
+    const int32_t count = std::max(session->itemCount(), int32_t(0));
     std::vector<DesktopItem> items;
-    const LayoutStatus read = ReadDesktopItems(items, true);
-    if (read != LayoutStatus::Done) return {read, 0, static_cast<int32_t>(items.size())};
-    return SaveItems(id, description, items);
+    if (!ReadAllItems(*session, count, items)) return {LayoutStatus::DesktopChanged, 0, count};
+    session.reset();
+
+    return WriteLayout(id, description, items);
 }
 
-LayoutOutcome LayoutStore::SaveItems(const std::wstring& id, const std::wstring& description,
-                                     const std::vector<DesktopItem>& items) {
+LayoutOutcome LayoutStore::WriteLayout(const std::wstring& id, const std::wstring& description,
+                                       const std::vector<DesktopItem>& items) {
     if (!IsUsableLayoutId(id)) return {LayoutStatus::InvalidId};
-    const int32_t count = static_cast<int32_t>(items.size());
+    const auto count = static_cast<int32_t>(items.size());
     LayoutOutcome outcome{LayoutStatus::Done, 0, count};
     const std::wstring iconPath = iconKeyPath(id);
     ports_.registry.deleteKeyTree(iconPath);  // missing when the id is new
@@ -154,9 +142,7 @@ std::vector<std::wstring> LayoutStore::ListLayoutIds() {
     return headerKey->valueNames();
 }
 
-bool LayoutStore::HeaderKeyUsable() {
-    return ports_.registry.openKey(headerKeyPath(), true) != nullptr;
-}
+bool LayoutStore::HeaderKeyUsable() { return ports_.registry.openKey(headerKeyPath(), true) != nullptr; }
 
 bool LayoutStore::HasLayoutHeader(const std::wstring& id) {
     if (id.empty()) return false;
@@ -184,9 +170,14 @@ bool LayoutStore::FindNewestLayout(LayoutInfo& newest) {
     std::unique_ptr<RegistryKey> headerKey = ports_.registry.openKeyForReading(headerKeyPath());
     if (!headerKey) return false;
     const LocaleSettings locale = ports_.locale.userLocale();
+    std::vector<std::wstring> automatic;
+    if (std::unique_ptr<RegistryKey> automaticKey = ports_.registry.openKeyForReading(automaticKeyPath()))
+        for (const RegistryValue& value : automaticKey->values())
+            if (value.type == uint32_t(RegistryType::String)) automatic.push_back(RegistryStringFromBytes(value.data));
     double best = 0.0;
     bool found = false;
     for (const std::wstring& id : headerKey->valueNames()) {
+        if (std::find(automatic.begin(), automatic.end(), id) != automatic.end()) continue;
         LayoutInfo scratch;
         if (!readInfo(*headerKey, id, locale, scratch)) continue;  // gone since it was listed
         if (scratch.description == BeforeLastChangeDescription) continue;
@@ -242,9 +233,8 @@ LayoutOutcome LayoutStore::DeleteLayout(const std::wstring& id) {
         found = true;
         if (!ports_.registry.deleteKeyTree(iconPath)) failed = true;
     }
-    const LayoutStatus status = failed  ? LayoutStatus::RegistryFailed
-                                : found ? LayoutStatus::Done
-                                        : LayoutStatus::NoSuchLayout;
+    const LayoutStatus status =
+        failed ? LayoutStatus::RegistryFailed : found ? LayoutStatus::Done : LayoutStatus::NoSuchLayout;
     return {status};
 }
 

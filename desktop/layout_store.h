@@ -75,6 +75,10 @@ struct LayoutStorePorts {
     TickSource& ticks;
 };
 
+// Reads the first `count` items; false when the shell went away meanwhile,
+// since what it answered on its way out can't be trusted.
+bool ReadAllItems(DesktopSession& session, int32_t count, std::vector<DesktopItem>& items);
+
 class LayoutStore {
 public:
     // `registryRoot` is the program's key under the current user's hive; the
@@ -82,7 +86,12 @@ public:
     explicit LayoutStore(const LayoutStorePorts& ports, std::wstring registryRoot = L"Software\\Orbilux");
 
     std::wstring headerKeyPath() const;
+    const std::wstring& registryRoot() const { return root_; }
+    const LayoutStorePorts& ports() const { return ports_; }
     std::wstring iconKeyPath(const std::wstring& id) const;
+    // Where each screen size's automatic layout id is recorded
+    // (automatic_layouts.h).
+    std::wstring automaticKeyPath() const;
 
     // A fresh id of 8 decimal digits (layout_id.h).
     std::wstring NewLayoutId();
@@ -100,15 +109,15 @@ public:
     // Icons whose value names collide are counted in iconsSharingAName.
     LayoutOutcome SaveLayout(const std::wstring& id, const std::wstring& description);
 
-    // Reads every desktop item's text and position (what SaveLayout saves).
-    // Without `tellUserWhenMissing` a missing list view is only reported as
+    // The writing half of SaveLayout, for items already read: rewrites the
+    // icon key and the header (icon count = the number of items).
+    LayoutOutcome WriteLayout(const std::wstring& id, const std::wstring& description,
+                              const std::vector<DesktopItem>& items);
+    // The reading half: every desktop item's text and position. Without
+    // `tellUserWhenMissing` a missing list view is only reported as
     // NoDesktop: no message, no quit. DesktopChanged when the shell went
-    // away meanwhile (`items` then holds what was read).
+    // away meanwhile.
     LayoutStatus ReadDesktopItems(std::vector<DesktopItem>& items, bool tellUserWhenMissing);
-    // Saves items read earlier under the id, as SaveLayout saves the
-    // desktop it has just read (the icon count is the number of items).
-    LayoutOutcome SaveItems(const std::wstring& id, const std::wstring& description,
-                            const std::vector<DesktopItem>& items);
 
     // The header key's value names in the registry's enumeration order;
     // empty when the key can't be opened.
@@ -127,11 +136,12 @@ public:
     bool ReadLayoutInfo(const std::wstring& id, LayoutInfo& info);
 
     // The layout with the latest savedAt (strictly later than 0; on equal
-    // dates the one listed first). The undo snapshot ("Before the last
-    // change") is never the newest: it is rewritten by every action, so
-    // "newest" would otherwise mean whatever the last action moved the icons
-    // from. Returns false with `newest.id` empty and its other fields
-    // untouched when there is none.
+    // dates the one listed first), leaving out the automatic layouts and
+    // the undo snapshot ("Before the last change"): the
+    // program rewrites those by itself, so "the newest" would otherwise be
+    // whatever the icons looked like a few minutes ago rather than the
+    // layout the user saved last. Returns false with `newest.id` empty and
+    // its other fields untouched when there is none.
     bool FindNewestLayout(LayoutInfo& newest);
 
     // Puts every desktop item whose saved position can be found (by name,

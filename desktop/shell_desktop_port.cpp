@@ -13,7 +13,7 @@ int32_t ShellDesktopPort::DesktopItemCount() {
 void ShellDesktopPort::ApplyIconTargets(const IconTargets& targets) {
     DesktopOpenResult result = DesktopOpenResult::Opened;
     if (const auto session = OpenDesktopOrTellUser(access_, notifier_, DesktopUse::ItemsAndPositions, result))
-        MoveIcons(*session, targets, AutoArrangeBack::AfterEveryMove);
+        MoveIcons(*session, TargetsInListView(targets, session->listViewOrigin()), AutoArrangeBack::AfterEveryMove);
 }
 
 }  // namespace orbilux

@@ -16,7 +16,9 @@ public:
     // 0, after telling the user, when there is no desktop list view; 0 when
     // it belongs to no process. Opens no memory block in the shell.
     int32_t DesktopItemCount() override;
-    // Moves the items with auto-arrange off for the first one only (it is
+    // Moves the items to targets given in screen coordinates (the engine
+    // lays shapes out in the work area), converted through where the list
+    // view is on the screen now. Moves the items with auto-arrange off for the first one only (it is
     // put back after every move) and painting off for the whole list.
     // Without a list view the user is told and nothing moves.
     void ApplyIconTargets(const IconTargets& targets) override;

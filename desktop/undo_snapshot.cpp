@@ -32,7 +32,7 @@ void UndoSnapshot::iconsMoved(IconActionKind) {
     try {
         std::wstring id = snapshotId();
         if (id.empty()) id = store_.NewFreeLayoutId();
-        if (!id.empty()) store_.SaveItems(id, BeforeLastChangeDescription, before_);
+        if (!id.empty()) store_.WriteLayout(id, BeforeLastChangeDescription, before_);
         before_.clear();
         if (changed_) changed_();
     } catch (...) {

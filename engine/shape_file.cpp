@@ -10,8 +10,11 @@
 #include <fcntl.h>
 #include <io.h>
 #include <stdlib.h>  // _doserrno
+#include <sys/stat.h>
+#include <sys/types.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -135,6 +138,31 @@ private:
     int fd_ = -1;
 };
 
+// What the file system says about a path before it is opened. (The C
+// runtime's stat rather than std::filesystem: its operations would bring the
+// whole of iostreams into the window program for two questions.)
+struct PathFacts {
+    bool exists = false;
+    bool regular = false;
+    std::uintmax_t size = 0;
+};
+
+PathFacts FactsOf(const std::filesystem::path& path) {
+    PathFacts facts;
+#ifdef _WIN32
+    struct _stat64 info {};
+    if (_wstat64(path.c_str(), &info) != 0) return facts;
+    facts.regular = (info.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return facts;
+    facts.regular = S_ISREG(info.st_mode);
+#endif
+    facts.exists = true;
+    facts.size = info.st_size > 0 ? static_cast<std::uintmax_t>(info.st_size) : 0;
+    return facts;
+}
+
 [[noreturn]] void ThrowRefused(const std::filesystem::path& path, const std::string& reason) {
     const std::string name = path.u8string();
     throw ShapeFileError(name, 0, "cannot read shape file \"" + name + "\": " + reason);
@@ -145,12 +173,9 @@ private:
 LoadedShape LoadShapeFile(const std::filesystem::path& fileName) {
     // Only a regular file is read: opening a pipe would wait for a writer,
     // and a device can be endless.
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(fileName, ec);
-    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        ThrowRefused(fileName, "it is not a regular file");
-    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
-    if (!ec && size > MaxShapeFileBytes) ThrowRefused(fileName, "it is larger than 64 MiB");
+    const PathFacts facts = FactsOf(fileName);
+    if (facts.exists && !facts.regular) ThrowRefused(fileName, "it is not a regular file");
+    if (facts.exists && facts.size > MaxShapeFileBytes) ThrowRefused(fileName, "it is larger than 64 MiB");
     ReadOnlyFile file(fileName);
     ShapeBuilder builder;
     // Records may straddle chunk boundaries: carry the partial record over.

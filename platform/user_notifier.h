@@ -13,6 +13,9 @@ public:
     virtual ~UserNotifier() = default;
     virtual void showMessage(const std::wstring& text) = 0;
     virtual void requestQuit() = 0;
+    // A quit was requested: the program is ending, and starts no more work
+    // on the desktop.
+    virtual bool quitRequested() const = 0;
 };
 
 }  // namespace orbilux

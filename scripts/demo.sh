@@ -42,7 +42,10 @@ orbilux box window "shot:$(windows_path "$out/2-main-window.png")" \
     combo:131:Love "title:Orbilux - 4 shapes in Love" \
     line:132:Heart "title:Orbilux - 'Heart' shape from Love" line:132:Heart sleep:500 \
     "shot:$(windows_path "$out/3-heart.png")" \
-    click:157 sleep:500 "shot:$(windows_path "$out/4-bigger-heart.png")" exit
+    click:157 sleep:500 "shot:$(windows_path "$out/4-bigger-heart.png")" \
+    minimize sleep:500 "shot:$(windows_path "$out/6-heart-whole.png")" exit
+# Compressed, as docs/shape-page.png keeps it.
+convert "$out/6-heart-whole.png" -strip -define png:compression-level=9 "$out/6-heart-whole.png"
 echo "Layouts saved by the first run:"
 ctl list
 ctl restore newest
@@ -55,3 +58,4 @@ echo "  $(realpath "$out/2-main-window.png")   Orbilux's main window over it"
 echo "  $(realpath "$out/3-heart.png")   60 icons in a heart, picked on the shape page"
 echo "  $(realpath "$out/4-bigger-heart.png")   fitted to seven eighths of the screen"
 echo "  $(realpath "$out/5-restored.png")   after restoring the layout the first run saved"
+echo "  $(realpath "$out/6-heart-whole.png")   the bigger heart whole, with the window minimised (docs/shape-page.png)"

@@ -28,15 +28,17 @@ struct ProgramOptions {
     bool ConfirmSave = true;
     bool ConfirmLoad = true;
     bool AutoBlend = true;
-    int32_t Transparency = 90;  // main window's alpha while translucent, TransparencyRange
-    int32_t Hue = 0;            // skin hue offset in degrees, HueRange
-    int32_t Saturation = 0;     // skin saturation change, SaturationRange
+    bool RestoreOnScreenChange = true;  // put the icons back after a display change
+    int32_t Transparency = 90;          // main window's alpha while translucent, TransparencyRange
+    int32_t Hue = 0;                    // skin hue offset in degrees, HueRange
+    int32_t Saturation = 0;             // skin saturation change, SaturationRange
 
     bool operator==(const ProgramOptions& other) const {
         return RunAtStartup == other.RunAtStartup && MinimizeOnTray == other.MinimizeOnTray &&
                LoadLastShape == other.LoadLastShape && SaveOnStartup == other.SaveOnStartup &&
                ConfirmSave == other.ConfirmSave && ConfirmLoad == other.ConfirmLoad && AutoBlend == other.AutoBlend &&
-               Transparency == other.Transparency && Hue == other.Hue && Saturation == other.Saturation;
+               RestoreOnScreenChange == other.RestoreOnScreenChange && Transparency == other.Transparency &&
+               Hue == other.Hue && Saturation == other.Saturation;
     }
     bool operator!=(const ProgramOptions& other) const { return !(*this == other); }
 };

@@ -42,6 +42,7 @@ inline constexpr BoolKey AutoBlend{OptionsSection, L"Auto blend", true};
 inline constexpr IntegerKey Transparency{OptionsSection, L"Transparency", 90};
 inline constexpr IntegerKey Hue{OptionsSection, L"Hue", 0};
 inline constexpr IntegerKey Saturation{OptionsSection, L"Saturation", 0};
+inline constexpr BoolKey RestoreOnScreenChange{OptionsSection, L"Restore icons when the screen changes", true};
 
 // The main window's and the shape page's state, written at shutdown.
 inline constexpr BoolKey Knows{SettingsSection, L"Knows", false};  // the reminder bar was dismissed
@@ -56,6 +57,9 @@ inline constexpr IntegerKey ShapeDx{SettingsSection, L"Sdx", 0};
 inline constexpr IntegerKey ShapeDy{SettingsSection, L"Sdy", 0};
 inline constexpr IntegerKey FormLeft{FormSection, L"Left", -1};  // -1: no position stored
 inline constexpr IntegerKey FormTop{FormSection, L"Top", 0};
+// The primary screen's size the state was written on; 0 when unknown.
+inline constexpr IntegerKey ScreenWidth{FormSection, L"Screen width", 0};
+inline constexpr IntegerKey ScreenHeight{FormSection, L"Screen height", 0};
 
 }  // namespace keys
 

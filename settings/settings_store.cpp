@@ -36,6 +36,7 @@ const OptionField OptionFields[] = {
     NumberField(keys::Transparency, &ProgramOptions::Transparency, TransparencyRange),
     NumberField(keys::Hue, &ProgramOptions::Hue, HueRange),
     NumberField(keys::Saturation, &ProgramOptions::Saturation, SaturationRange),
+    FlagField(keys::RestoreOnScreenChange, &ProgramOptions::RestoreOnScreenChange),
 };
 
 }  // namespace

@@ -112,6 +112,7 @@ enum ControlId : uint16_t {
     HelpLabel = 218,
     HelpLink = 219,
     ArtworkCreditLink = 220,
+    RestoreOnScreenChangeCheck = 221,
 };
 
 // The tray icon's id and callback message.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "engine/desktop_port.h"
@@ -22,7 +23,10 @@ public:
         }
         return count_;
     }
-    void ApplyIconTargets(const IconTargets& targets) override { calls.push_back(targets); }
+    void ApplyIconTargets(const IconTargets& targets) override {
+        calls.push_back(targets);
+        if (onApply) onApply();
+    }
 
     IconTargets allApplied() const {
         IconTargets all;
@@ -33,6 +37,7 @@ public:
     std::vector<IconTargets> calls;
     std::deque<int32_t> nextCounts;  // counts to report on the next calls, then the last one stays
     int countCalls = 0;
+    std::function<void()> onApply;  // runs after each ApplyIconTargets (a shell that fails there)
 
 private:
     int32_t count_;

@@ -47,6 +47,7 @@ public:
     std::vector<DesktopItem> items;
     bool autoArrange = false;
     bool painting = true;
+    ListViewOrigin origin;  // where the list view's (0, 0) is on the screen
 
     // Failure switches.
     DesktopOpenResult openResult = DesktopOpenResult::Opened;  // anything else: open gives nullptr
@@ -97,6 +98,7 @@ public:
         desktop_.events.push_back(on ? "painting on" : "painting off");
     }
     void repaint() override { desktop_.events.push_back("repaint"); }
+    ListViewOrigin listViewOrigin() override { return desktop_.origin; }
     bool stillThere() override {
         return desktop_.goneAfterQueries < 0 || desktop_.queries < desktop_.goneAfterQueries;
     }

@@ -35,8 +35,13 @@ public:
         messages.push_back(text);
         log_.push_back("message " + Narrow(text.substr(0, text.find(L'\r'))));
     }
-    void requestQuit() override { log_.push_back("quit"); }
+    void requestQuit() override {
+        log_.push_back("quit");
+        quit = true;
+    }
+    bool quitRequested() const override { return quit; }
     std::vector<std::wstring> messages;
+    bool quit = false;
 
 private:
     EventLog& log_;

@@ -12,6 +12,7 @@ class RecordingNotifier : public UserNotifier {
 public:
     void showMessage(const std::wstring& text) override { messages.push_back(text); }
     void requestQuit() override { ++quitRequests; }
+    bool quitRequested() const override { return quitRequests > 0; }
 
     std::vector<std::wstring> messages;
     int quitRequests = 0;

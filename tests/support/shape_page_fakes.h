@@ -165,10 +165,11 @@ struct ShapePageRig {
     ui::CommandTable commands;
     ProgramOptions options;
     std::wstring root;
-    IconActions actions;
+    IconActions actions{[this] { return !notifier.quitRequested(); }};
     RecordingIconActions actionLog{actions};
     ui::ShapePagePresenter presenter{
-        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options, actions}};
+        ui::ShapePagePorts{view, window, engine, files, screen, layer, settings, layouts, commands, options, notifier,
+                           actions}};
 };
 
 }  // namespace orbilux::test

@@ -4,11 +4,11 @@
 // question once ConfirmLoad is off.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 #include "platform/win32/registry_win32.h"
 #include "tests/wine/app_wine_support.h"
@@ -21,6 +21,9 @@ namespace {
 using gui_driver::WaitUntil;
 using Positions = std::vector<std::pair<int, int>>;
 using Texts = std::vector<std::wstring>;
+
+// The layout the program keeps for the stand-in's screen size.
+const std::wstring Automatic = L"Automatic: 1280 x 1024";
 
 Positions IconPositions(standin::StandInDesktop& desktop) {
     Positions positions;
@@ -47,19 +50,6 @@ protected:
         return window;
     }
     int rows() const { return int(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
-    // The row showing that description (-1: none).
-    int rowOf(const std::wstring& description) const {
-        const Texts listed = listedDescriptions();
-        const auto found = std::find(listed.begin(), listed.end(), description);
-        return found == listed.end() ? -1 : int(found - listed.begin());
-    }
-    // The descriptions of the user's own layouts: every restore also keeps
-    // the icons' places before it as "Before the last change".
-    static Texts OwnLayouts(Texts descriptions) {
-        descriptions.erase(std::remove(descriptions.begin(), descriptions.end(), L"Before the last change"),
-                           descriptions.end());
-        return descriptions;
-    }
     bool waitForRows(int count) const {
         return WaitUntil([&] { return rows() == count; }, StepTimeoutMs);
     }
@@ -68,6 +58,25 @@ protected:
         Texts descriptions;
         for (const auto& row : gui_driver::ListViewRows(list_, 4)) descriptions.push_back(row[1]);
         return descriptions;
+    }
+    // The row showing that description; -1 when none does.
+    int rowOf(const std::wstring& description) const {
+        const Texts listed = listedDescriptions();
+        for (std::size_t i = 0; i < listed.size(); ++i)
+            if (listed[i] == description) return int(i);
+        return -1;
+    }
+    static Texts Sorted(Texts texts) {
+        std::sort(texts.begin(), texts.end());
+        return texts;
+    }
+    // The id of the saved layout with that description.
+    static std::wstring IdDescribed(const std::wstring& description) {
+        const Texts ids = IdsInRegistry();
+        const Texts descriptions = SavedLayoutDescriptions();
+        for (std::size_t i = 0; i < ids.size() && i < descriptions.size(); ++i)
+            if (descriptions[i] == description) return ids[i];
+        return {};
     }
     std::wstring question(gui_driver::AppProcess& app, int answer) { return answerMessageBox(app, answer, L"Confirm"); }
     static Texts IdsInRegistry() {
@@ -108,7 +117,6 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         Screenshot(L"layouts-page", window);
 
         // Restore the described one over scrambled icons.
-        const Texts idsBefore = IdsInRegistry();  // in the list's order
         Scramble();
         ASSERT_NE(IconPositions(desktop()), saved);
         gui_driver::SelectListViewRow(list_, party);
@@ -121,21 +129,22 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         EXPECT_EQ(asked.rfind(L"Are you sure you want to restore desktop icons position saved on ", 0), 0u) << asked;
         EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) == saved; }, StepTimeoutMs));
 
-        // Delete: "&No" keeps the row, "&Yes" removes it with its keys.
-        const std::wstring gone = idsBefore[std::size_t(1 - party)];
-        gui_driver::SelectListViewRow(list_, 1 - party);
+        // Delete: "&No" keeps the row, "&Yes" removes it with its keys. The
+        // restore's end also wrote the automatic layout of this screen size,
+        // which the page lists once it reads the registry again.
+        const std::wstring other = descriptions[std::size_t(1 - party)];
+        const std::wstring gone = IdDescribed(other);
+        gui_driver::SelectListViewRow(list_, rowOf(other));
+        const int before = rows();
         gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
         EXPECT_EQ(question(*app, IDNO), L"Are you sure you want to PERMANENTLY delete selected desktop icons layout?");
         gui_driver::WaitUntilIdle(window);
-        EXPECT_EQ(rows(), 2);
+        EXPECT_EQ(rows(), before);
         gui_driver::Click(gui_driver::FindControl(window, ui::DelLayoutA));
         question(*app, IDYES);
-        // Left: the party's layout, and (not listed until the page is
-        // filled again) the places the icons had before the restore.
-        ASSERT_TRUE(waitForRows(1));
-        EXPECT_EQ(IdsInRegistry().size(), 2u);
+        ASSERT_TRUE(waitForRows(before - 1));
+        EXPECT_EQ(Sorted(SavedLayoutDescriptions()), (Texts{Automatic, L"Before the last change", L"Before the party"}));
         EXPECT_FALSE(win32::Win32Registry().keyExists(L"Software\\Orbilux\\Icons\\" + gone));
-        EXPECT_EQ(OwnLayouts(listedDescriptions()), Texts{L"Before the party"});
 
         // Replace with an emptied description box.
         gui_driver::SelectListViewRow(list_, rowOf(L"Before the party"));
@@ -143,27 +152,40 @@ TEST_F(LayoutsPageStory, SaveRestoreDeleteReplaceAndRedescribeFromThePage) {
         SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
         gui_driver::Click(gui_driver::FindControl(window, ui::ReplaceLayoutA));
         EXPECT_EQ(question(*app, IDYES), L"Are you sure you want to replace selected desktop icons layout?");
-        EXPECT_TRUE(WaitUntil([&] { return OwnLayouts(SavedLayoutDescriptions()) == Texts{L""}; }, StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return Sorted(SavedLayoutDescriptions()) == Texts{L"", Automatic, L"Before the last change"};
+            },
+            StepTimeoutMs));
 
         // Set description: the box's text, no question.
+        ASSERT_TRUE(WaitUntil([&] { return rowOf(L"") >= 0; }, StepTimeoutMs));
         gui_driver::SelectListViewRow(list_, rowOf(L""));
         gui_driver::Type(box, L"Renamed");
         gui_driver::Click(gui_driver::FindControl(window, ui::SetLayoutDescA));
-        EXPECT_TRUE(
-            WaitUntil([&] { return OwnLayouts(SavedLayoutDescriptions()) == Texts{L"Renamed"}; }, StepTimeoutMs));
-        EXPECT_TRUE(WaitUntil([&] { return OwnLayouts(listedDescriptions()) == Texts{L"Renamed"}; }, StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return Sorted(SavedLayoutDescriptions()) == Texts{Automatic, L"Before the last change", L"Renamed"};
+            },
+            StepTimeoutMs));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return Sorted(listedDescriptions()) == Texts{Automatic, L"Before the last change", L"Renamed"};
+            },
+            StepTimeoutMs));
         exitThroughMenu(*app, window);
     }
 
-    // With ConfirmLoad off a restore asks nothing.
+    // With ConfirmLoad off a restore asks nothing. The exit wrote the
+    // automatic layout: both rows hold the icons as they are now.
     WriteSetting(L"Options", L"Show confirmation dialog when loading", L"0");
     auto app = startApp();
     const HWND window = openPage(*app);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(waitForRows(2));
+    ASSERT_TRUE(waitForRows(3));  // with the places before the last restore
     const Positions replaced = IconPositions(desktop());
     Scramble();
-    gui_driver::SelectListViewRow(list_, rowOf(L"Renamed"));
+    gui_driver::SelectListViewRow(list_, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(gui_driver::FindControl(window, ui::RestoreSelLayoutA)); },
                           StepTimeoutMs));
     gui_driver::Click(gui_driver::FindControl(window, ui::RestoreSelLayoutA));

@@ -23,6 +23,50 @@ int OuterWidth(HWND window) {
 
 class MainWindowStory : public AppStory {};
 
+// The process's windows that the taskbar gives a button (and Alt+Tab
+// lists): visible, unowned and not tool windows.
+std::vector<HWND> TaskbarWindows(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER) &&
+                !(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+                s.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(MainWindowStory, TheTaskbarButtonSaysOrbiluxWhateverTheCaptionSays) {
+    WriteSetting(L"Settings", L"Knows", L"1");
+    startDesktop(60);
+    auto app = startApp();
+    const HWND window = waitForMainWindow(*app);
+    ASSERT_TRUE(window);
+    EXPECT_NE(gui_driver::WindowText(window), L"Orbilux");
+    std::vector<HWND> buttons = TaskbarWindows(app->id());
+    ASSERT_EQ(buttons.size(), 1u);
+    const HWND button = buttons[0];
+    EXPECT_EQ(gui_driver::WindowText(button), L"Orbilux");
+
+    // Minimised, the button stays; restored from it, the window is back.
+    gui_driver::Minimize(window);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }, StepTimeoutMs));
+    EXPECT_TRUE(IsIconic(window));
+    EXPECT_EQ(TaskbarWindows(app->id()), std::vector<HWND>{button});
+    PostMessageW(button, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, StepTimeoutMs));
+    EXPECT_EQ(TaskbarWindows(app->id()), std::vector<HWND>{button});
+    exitThroughMenu(*app, window);
+}
+
 TEST_F(MainWindowStory, AFirstRunSavesTheLayoutWelcomesBeforeTheWindowAndWritesTheSettingsAtExit) {
     startDesktop(60);
     {
@@ -47,16 +91,18 @@ TEST_F(MainWindowStory, AFirstRunSavesTheLayoutWelcomesBeforeTheWindowAndWritesT
         exitThroughMenu(*app, window);
     }
     EXPECT_EQ(SettingsFileKeys(),
-              (std::vector<std::wstring>{L"Form/Left", L"Form/Top", L"Settings/Knows", L"Settings/SPath",
+              (std::vector<std::wstring>{L"Form/Screen width", L"Form/Screen height", L"Form/Left", L"Form/Top",
+                                         L"Settings/Knows", L"Settings/SPath",
                                          L"Settings/SWidth", L"Settings/SHeight", L"Settings/SGap", L"Settings/Sdx",
                                          L"Settings/Sdy", L"Options/Auto blend"}));
 
-    // The second run: no welcome, no second save.
+    // The second run: no welcome, no second save (beside the first-use save
+    // only the automatic layout the first run wrote at its exit).
     auto app = startApp();
     const HWND window = waitForMainWindow(*app);
     ASSERT_TRUE(window);
     EXPECT_FALSE(gui_driver::WaitForMessageBox(app->id(), 1000));
-    EXPECT_EQ(SavedLayoutDescriptions().size(), 1u);
+    EXPECT_EQ(SavedLayoutDescriptions().size(), 2u);
     exitThroughMenu(*app, window);
 }
 

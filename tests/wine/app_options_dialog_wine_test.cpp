@@ -101,5 +101,22 @@ TEST_F(OptionsDialogStory, StartWithWindowsTransparencyAndTheVersionLine) {
     exitThroughMenu(*app, window);
 }
 
+TEST_F(OptionsDialogStory, TheDialogStandsInTheMiddleOfTheScreen) {
+    WriteSetting(L"Settings", L"Knows", L"1");
+    startDesktop(60);
+    auto app = startApp();
+    const HWND window = waitForMainWindow(*app);
+    ASSERT_TRUE(window);
+    const HWND dialog = openDialog(*app, window, ui::OptionsButA);
+    ASSERT_TRUE(dialog);
+    // The taskbar's 40 pixels at the bottom don't move it up.
+    RECT r{};
+    GetWindowRect(dialog, &r);
+    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    ok(dialog);
+    exitThroughMenu(*app, window);
+}
+
 }  // namespace
 }  // namespace orbilux::wine_test

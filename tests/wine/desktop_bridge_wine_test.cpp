@@ -55,8 +55,14 @@ TEST(DesktopBridgeWine, ReadsTextAndPositionOfEveryItem) {
     LaunchOptions options = Icons(8);
     const std::wstring longName(300, L'x');
     const std::wstring exactly254 = std::wstring(253, L'a') + L"\u00E9";
-    options.names = {L"Recycle Bin", L"\u0414\u043E\u043A\u0443\u043C\u0435\u043D\u0442\u044B",
-                     L"\u6587\u6863 \u00BC \U0001F600", longName, exactly254, exactly254 + L"b", L"", L"tab\there"};
+    options.names = {L"Recycle Bin",
+                     L"\u0414\u043E\u043A\u0443\u043C\u0435\u043D\u0442\u044B",
+                     L"\u6587\u6863 \u00BC \U0001F600",
+                     longName,
+                     exactly254,
+                     exactly254 + L"b",
+                     L"",
+                     L"tab\there"};
     auto desktop = StartStandIn(options);
     const Report report = desktop->report();
 
@@ -65,8 +71,9 @@ TEST(DesktopBridgeWine, ReadsTextAndPositionOfEveryItem) {
     auto session = access.open(result, DesktopUse::ItemsAndPositions);
     ASSERT_EQ(result, DesktopOpenResult::Opened);
     ASSERT_EQ(session->itemCount(), 8);
-    const std::wstring expected[] = {options.names[0], options.names[1], options.names[2], longName.substr(0, 254),
-                                     exactly254,       exactly254,       L"",              L"tab\there"};
+    const std::wstring expected[] = {
+        options.names[0], options.names[1], options.names[2], longName.substr(0, 254), exactly254, exactly254, L"",
+        L"tab\there"};
     for (int i = 0; i < 8; ++i) {
         const DesktopItem item = session->queryItem(i);
         EXPECT_EQ(item.text, expected[i]) << "item " << i;
@@ -88,8 +95,8 @@ TEST(DesktopBridgeWine, ApplyingTargetsMovesExactlyThoseItems) {
 
     ASSERT_EQ(after.items.size(), 20u);
     for (std::size_t i = 0; i < 20; ++i) {
-        const auto target = std::find_if(targets.begin(), targets.end(),
-                                         [&](const IconTarget& t) { return t.index == int(i); });
+        const auto target =
+            std::find_if(targets.begin(), targets.end(), [&](const IconTarget& t) { return t.index == int(i); });
         if (target != targets.end()) {
             EXPECT_EQ(after.items[i].x, target->x) << "item " << i;
             EXPECT_EQ(after.items[i].y, target->y) << "item " << i;
@@ -98,8 +105,8 @@ TEST(DesktopBridgeWine, ApplyingTargetsMovesExactlyThoseItems) {
             EXPECT_EQ(after.items[i].y, before.items[i].y) << "item " << i;
         }
     }
-    EXPECT_EQ(PositionEvents(after), (std::vector<std::string>{"setpos 3 400 300", "setpos 7 520 310",
-                                                                "setpos 11 640 320"}));
+    EXPECT_EQ(PositionEvents(after),
+              (std::vector<std::string>{"setpos 3 400 300", "setpos 7 520 310", "setpos 11 640 320"}));
 }
 
 struct StyleCase {
@@ -170,13 +177,16 @@ LaunchOptions HangingAtTheFirstMove(int stallMs) {
 
 TEST(DesktopBridgeWine, AShellThatHangsMidArrangeGetsItsAutoArrangeBack) {
     // It answers again soon after the bridge gave up, and must still end
-    // with auto-arrange and painting on, as the user had them.
+    // with painting on and, from the next desktop action on, auto-arrange on,
+    // as the user had them.
     auto desktop = StartStandIn(HangingAtTheFirstMove(11500));
     const uint32_t styleBefore = desktop->report().style;
     ASSERT_NE(styleBefore & LVS_AUTOARRANGE, 0u);
 
-    EXPECT_THROW(test::RealDesktop().port.ApplyIconTargets({{100, 200, 0}, {190, 200, 1}, {280, 200, 2}}),
-                 win32::Win32Error);
+    test::RealDesktop real;
+    EXPECT_THROW(real.port.ApplyIconTargets({{100, 200, 0}, {190, 200, 1}, {280, 200, 2}}), win32::Win32Error);
+    EXPECT_TRUE(desktop->report().painting);  // the report waits until it answers again
+    EXPECT_EQ(real.port.DesktopItemCount(), 6);
     const Report after = desktop->report();
     EXPECT_NE(after.style & LVS_AUTOARRANGE, 0u);
     EXPECT_TRUE(after.painting);
@@ -193,6 +203,18 @@ TEST(DesktopBridgeWine, AShellThatStopsAnsweringDoesNotHoldTheArrange) {
     DWORD_PTR ignored = 0;
     EXPECT_EQ(SendMessageTimeoutW(listView, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored), 0)
         << "the arrange waited until the shell answered again";
+}
+
+TEST(DesktopBridgeWine, OneStallCostsOneTimeout) {
+    // Stalled for 15 s: the arrange gives up after the first 10 s timeout
+    // and puts painting back without waiting for the shell a second time.
+    auto desktop = StartStandIn(HangingAtTheFirstMove(15000));
+    const HWND listView = win32::FindDesktopListView();
+    EXPECT_THROW(test::RealDesktop().port.ApplyIconTargets({{100, 200, 0}, {190, 200, 1}}), win32::Win32Error);
+    DWORD_PTR ignored = 0;
+    EXPECT_EQ(SendMessageTimeoutW(listView, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored), 0)
+        << "the arrange waited for the shell after its first timeout";
+    EXPECT_TRUE(desktop->report().painting);  // once it answers again
 }
 
 TEST(DesktopBridgeWine, AnIndexOnePastTheLastItemHasNoEffect) {

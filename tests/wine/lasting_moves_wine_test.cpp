@@ -135,12 +135,12 @@ TEST_F(LastingMovesStory, TheWindowsHeartHeldButtonAndRestoreLastThroughTheShell
         gui_driver::Click(gui_driver::FindControl(window, ui::MngSavedLayouts));
         const HWND layouts = gui_driver::FindControl(window, ui::LayoutsList);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(layouts) != 0; }, StepTimeoutMs));
-        // Beside it, where the circle's arrange found the icons (one step back).
+        // Beside it, the automatic layout the heart's actions wrote.
         ASSERT_TRUE(WaitUntil([&] { return SendMessageW(layouts, LVM_GETITEMCOUNT, 0, 0) == 2; }, StepTimeoutMs));
         const auto rows = gui_driver::ListViewRows(layouts, 4);
-        const int biggerRow = rows[0][1] == L"The bigger heart" ? 0 : 1;
-        ASSERT_EQ(rows[std::size_t(biggerRow)][1], L"The bigger heart");
-        gui_driver::SelectListViewRow(layouts, biggerRow);
+        const int mine = rows[0][1] == L"The bigger heart" ? 0 : 1;
+        ASSERT_EQ(rows[std::size_t(mine)][1], L"The bigger heart");
+        gui_driver::SelectListViewRow(layouts, mine);
         const HWND restore = gui_driver::FindControl(window, ui::RestoreSelLayoutA);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(restore) != 0; }, StepTimeoutMs));
         gui_driver::Click(restore);

@@ -59,7 +59,8 @@ TEST_F(SettingsCommandWine, JsonWithoutASettingsFileShowsTheFirstRunOptions) {
     EXPECT_EQ(run.out, "{\"path\": \"" + JsonEscaped(file_) +
                            "\", \"RunAtStartup\": false, \"MinimizeOnTray\": false, \"LoadLastShape\": false, "
                            "\"SaveOnStartup\": false, \"ConfirmSave\": true, \"ConfirmLoad\": true, "
-                           "\"AutoBlend\": true, \"Transparency\": 90, \"Hue\": 0, \"Saturation\": 0}\n");
+                           "\"AutoBlend\": true, \"RestoreOnScreenChange\": true, \"Transparency\": 90, \"Hue\": 0, "
+                           "\"Saturation\": 0}\n");
     EXPECT_TRUE(run.err.empty()) << run.err;
     EXPECT_FALSE(wine_test::FileExists(file_));  // showing the settings writes none
 }
@@ -78,7 +79,8 @@ TEST_F(SettingsCommandWine, JsonShowsWhatTheFileAndTheRunValueHold) {
     EXPECT_EQ(run.out, "{\"path\": \"" + JsonEscaped(file_) +
                            "\", \"RunAtStartup\": true, \"MinimizeOnTray\": false, \"LoadLastShape\": true, "
                            "\"SaveOnStartup\": false, \"ConfirmSave\": true, \"ConfirmLoad\": false, "
-                           "\"AutoBlend\": true, \"Transparency\": 32, \"Hue\": 300, \"Saturation\": -100}\n");
+                           "\"AutoBlend\": true, \"RestoreOnScreenChange\": true, \"Transparency\": 32, \"Hue\": 300, "
+                           "\"Saturation\": -100}\n");
 }
 
 TEST_F(SettingsCommandWine, TextNamesTheFileFirstAndBadArgumentsAreUsageErrors) {

@@ -154,6 +154,22 @@ TEST_F(SettingsWine, AnExistingFileIsReadByTheRulesAndKeepsItsOtherKeysAndEncodi
     EXPECT_EQ((*bytes)[0], '[');  // still the ANSI file it was
 }
 
+TEST_F(SettingsWine, AnAnsiFileBecomesUtf16WithItsTextWhenAValueNeedsIt) {
+    const std::wstring file = scratch_ / L"Settings.ini";
+    // "café" in the ANSI code page (1252 here).
+    const std::string text = "[Settings]\r\nKnows=1\r\nComment=caf\xE9\r\n";
+    ASSERT_TRUE(wine_test::WriteBytes(file, std::vector<unsigned char>(text.begin(), text.end())));
+    const std::wstring path = L"C:\\\u0424\u043E\u0440\u043C\u044B\\\u30CF\u30FC\u30C8.shp";
+    ASSERT_TRUE(profile_.writeString(file, L"Settings", L"SPath", path));
+    EXPECT_EQ(profile_.readString(file, L"Settings", L"SPath", L"?"), path);
+    EXPECT_EQ(profile_.readString(file, L"Settings", L"Knows", L"?"), L"1");
+    EXPECT_EQ(profile_.readString(file, L"Settings", L"Comment", L"?"), L"caf\u00E9");
+    const auto bytes = ReadBytes(file);
+    ASSERT_TRUE(bytes && bytes->size() > 1);
+    EXPECT_EQ((*bytes)[0], 0xFF);
+    EXPECT_EQ((*bytes)[1], 0xFE);
+}
+
 TEST_F(SettingsWine, ALongValueIsReadWhole) {
     const std::wstring file = scratch_ / L"Settings.ini";
     std::wstring path = L"C:\\";

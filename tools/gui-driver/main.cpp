@@ -8,6 +8,7 @@
 //   line:ID:TEXT   click that line of a list
 //   title:TEXT     wait until the main window's title reads TEXT
 //   command:ID     choose a menu command
+//   minimize       minimise the main window and wait until it is gone
 //   sleep:MS       wait
 //   shot:PATH      save a screenshot of the whole screen as PNG
 //   exit           choose "Exit" and wait for the program to end
@@ -94,6 +95,11 @@ int wmain() {
             if (!mainWindow()) return Fail(L"no main window");
             ChooseCommand(main, std::stoi(value));
             WaitUntilIdle(main);
+        } else if (verb == L"minimize") {
+            if (!mainWindow()) return Fail(L"no main window");
+            Minimize(main);
+            if (!WaitUntil([&] { return !IsWindowVisible(main); }, StepTimeoutMs))
+                return Fail(L"the main window did not minimise");
         } else if (verb == L"sleep") {
             Sleep(static_cast<DWORD>(std::stoul(value)));
         } else if (verb == L"shot") {

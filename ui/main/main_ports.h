@@ -53,6 +53,21 @@ public:
     virtual int32_t taskbarAllowance() = 0;
 };
 
+// The window program's timers besides the shape page's repeat timer. A
+// timer ticks every interval until it is stopped; starting a running timer
+// starts its interval anew.
+enum class ProgramTimer {
+    ScreenSettle,          // a display change is settling
+    AutomaticLayoutCheck,  // the periodic look at whether any icon moved
+};
+
+class TimerPort {
+public:
+    virtual ~TimerPort() = default;
+    virtual void startTimer(ProgramTimer timer, uint32_t intervalMs) = 0;
+    virtual void stopTimer(ProgramTimer timer) = 0;  // harmless when it is not running
+};
+
 // File attributes as the file system reports them (the Win32 values).
 namespace file_attributes {
 inline constexpr uint32_t ReadOnly = 0x1;

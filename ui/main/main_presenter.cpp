@@ -131,6 +131,7 @@ void MainPresenter::startUp() {
         if (!reminderShown_) view.showReminderBar(false);
         view.setOuterHeight(outerHeight());
     });
+    RunStep([&] { screenChange_->startUp(file); });
 }
 
 bool MainPresenter::firstUseSaveStored() {
@@ -251,6 +252,7 @@ void MainPresenter::onDestroyed() {
     // has ended must not leave an icon behind in the tray.
     const ScopeExit deleteIcon([this] { ports_.tray.deleteIcon(); });
     SettingsFile file = ports_.settings.file(ports_.settings.settingsFilePath());
+    screenChange_->shutDown(file);
     saveWindowState(file);
 }
 

@@ -61,6 +61,7 @@ public:
     void plugIn(ShapePageSeam& shape) { shape_ = &shape; }
     void plugIn(LayoutsSeam& layouts) { layoutsPage_ = &layouts; }
     void plugIn(OptionsSeam& options) { optionsDialog_ = &options; }
+    void plugIn(ScreenChangeSeam& screenChange) { screenChange_ = &screenChange; }
 
     // While the window is created, before it is shown. An error before the
     // shape selection ends the start-up at the step that raised it; from the
@@ -106,6 +107,8 @@ private:
     ShapePageSeam* shape_ = &noShapePage_;
     LayoutsSeam* layoutsPage_ = &noLayoutsPage_;
     OptionsSeam* optionsDialog_ = &noOptionsDialog_;
+    ScreenChangeSeam noScreenChange_;
+    ScreenChangeSeam* screenChange_ = &noScreenChange_;
 
     bool knows_ = false;  // the reminder bar was dismissed
     bool reminderShown_ = true;

@@ -31,6 +31,10 @@ public:
     virtual ShapeState stateToSave() { return {}; }
     virtual void pageShown() {}   // the shape page became the visible page
     virtual void loadAndSet() {}  // "Refresh shape"
+    // The screen changed: with a shape loaded, the size bars get the new
+    // work area's ranges and the shape is fitted to it (as "Fit shape to
+    // screen size" does); false, changing nothing, without a shape.
+    virtual bool refitToScreen() { return false; }
 };
 
 enum class SavedLayoutsMenu { Main, Tray };
@@ -42,6 +46,18 @@ public:
     virtual void quickSave() {}            // "Save layout"
     virtual void saveWithDescription() {}  // the description dialog
     virtual void pageShown() {}            // the layouts page became the visible page
+};
+
+// The reaction to display changes (screen_change_presenter.h).
+class ScreenChangeSeam {
+public:
+    virtual ~ScreenChangeSeam() = default;
+    // The last start-up step: the screen the state was saved on is compared
+    // with this one.
+    virtual void startUp(const SettingsFile& /*file*/) {}
+    // Shutdown, before the window's state is written: the last automatic
+    // refresh, and the screen size the state belongs to.
+    virtual void shutDown(SettingsFile& /*file*/) {}
 };
 
 enum class OptionsMode { Options, About };

@@ -17,6 +17,7 @@ constexpr CheckedOption CheckedOptions[] = {
     {OptionCheck::SaveOnStartup, &ProgramOptions::SaveOnStartup},
     {OptionCheck::ConfirmSave, &ProgramOptions::ConfirmSave},
     {OptionCheck::ConfirmLoad, &ProgramOptions::ConfirmLoad},
+    {OptionCheck::RestoreOnScreenChange, &ProgramOptions::RestoreOnScreenChange},
 };
 
 }  // namespace

@@ -10,7 +10,15 @@
 
 namespace orbilux::ui {
 
-enum class OptionCheck { RunAtStartup, MinimizeOnTray, LoadLastShape, SaveOnStartup, ConfirmSave, ConfirmLoad };
+enum class OptionCheck {
+    RunAtStartup,
+    MinimizeOnTray,
+    LoadLastShape,
+    SaveOnStartup,
+    ConfirmSave,
+    ConfirmLoad,
+    RestoreOnScreenChange
+};
 enum class OptionSlider { Hue, Saturation, Transparency };
 
 class OptionsView {

@@ -4,6 +4,7 @@
 // shape file is never read here.
 #include <cmath>
 
+#include "ui/scope_exit.h"
 #include "ui/shape/shape_page_presenter.h"
 
 namespace orbilux::ui {
@@ -55,8 +56,18 @@ void ShapePagePresenter::onRepeatReleased() {
     ports_.actions.end();
 }
 
+void ShapePagePresenter::releaseHeldButton() {
+    if (repeatSource_) onRepeatReleased();
+}
+
 void ShapePagePresenter::onRepeatTick() {
     if (!repeatSource_) return;
+    // A tick inside the modal loop of the box a failed placement opened, or
+    // after the quit request: the frame stays as it is.
+    if (arranging_ || ports_.notifier.quitRequested()) {
+        releaseHeldButton();
+        return;
+    }
     const RepeatButton source = *repeatSource_;
     const int direction = Direction(source);
     switch (source) {
@@ -139,6 +150,18 @@ void ShapePagePresenter::onFit() {
     sdy_ = 0;
     setSizeBarsQuietly(width_.max() - a.width + a.width / 8, height_.max() - a.height + a.height / 8);
     PlaceCurrentShape();
+}
+
+bool ShapePagePresenter::refitToScreen() {
+    if (!ports_.engine.HasShape()) return false;
+    {
+        // The new ranges may clamp the bars; the fit below is the one placement.
+        height_.quiet = width_.quiet = true;
+        const ScopeExit loud([this] { height_.quiet = width_.quiet = false; });
+        setSizeBarRanges();
+    }
+    onFit();
+    return true;
 }
 
 void ShapePagePresenter::onPeekEntered() {

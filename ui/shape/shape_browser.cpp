@@ -70,10 +70,29 @@ void ShapePagePresenter::setSizeBarsQuietly(int32_t widthPosition, int32_t heigh
     height_.quiet = width_.quiet = false;
 }
 
-void ShapePagePresenter::arrangeInFrame(int32_t& gap, bool reload, bool moveIcons) {
-    const Area a = area();
-    ports_.engine.ArrangeShape(shapePath_, width_.max() - width_.position(), height_.max() - height_.position(), gap,
-                               a.width, a.availableHeight, sdx_, sdy_, reload, moveIcons);
+bool ShapePagePresenter::arrangeInFrame(int32_t& gap, bool reload, bool moveIcons) {
+    // A failed desktop action tells the user in a message box; the held
+    // button's timer ticks on inside its modal loop, where the user's release
+    // never reaches the button. Those ticks start nothing, and the button is
+    // let go of at once, so the program can end as the quit request asks.
+    if (arranging_ || ports_.notifier.quitRequested()) {
+        releaseHeldButton();
+        return false;
+    }
+    // A failed action lets go of the button too: each tick would try again.
+    arranging_ = true;
+    try {
+        const Area a = area();
+        ports_.engine.ArrangeShape(shapePath_, width_.max() - width_.position(), height_.max() - height_.position(),
+                                   gap, a.width, a.availableHeight, sdx_, sdy_, reload, moveIcons);
+    } catch (...) {
+        arranging_ = false;
+        releaseHeldButton();
+        throw;
+    }
+    arranging_ = false;
+    if (ports_.notifier.quitRequested()) releaseHeldButton();
+    return true;
 }
 
 ShapePagePresenter::Area ShapePagePresenter::area() {
@@ -198,7 +217,7 @@ void ShapePagePresenter::LoadAndSetAExecute() {
     int32_t gap = loadMode_ == LoadMode::RestoreGap ? gap_.position() : 0;
     gap_.setPosition(0);
     gap_.setMin(0);
-    arrangeInFrame(gap, true, moveIcons);
+    if (!arrangeInFrame(gap, true, moveIcons)) return;
     // The user may raise the gap to one and a half times the loaded one and
     // lower it to the engine's minimum; a minimum above that makes the range
     // a single value, so the bar still works.

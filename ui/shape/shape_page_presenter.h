@@ -19,6 +19,7 @@
 #include "desktop/icon_actions.h"
 #include "desktop/layout_store.h"
 #include "engine/shape_engine.h"
+#include "platform/user_notifier.h"
 #include "settings/program_options.h"
 #include "settings/settings_store.h"
 #include "ui/commands/command_table.h"
@@ -54,11 +55,12 @@ struct ShapePagePorts {
     FileSystem& files;
     ScreenInfo& screen;
     WindowLayer& layer;
-    SettingsStore& settings;  // the program's folder, beside which "Shapes" lies
-    LayoutStore& layouts;     // whether a saved layout exists
-    CommandTable& commands;   // RestoreDTIPos carries that as its enabled state
-    ProgramOptions& options;  // AutoBlend
-    IconActions& actions;     // told when the icons start and stop moving
+    SettingsStore& settings;       // the program's folder, beside which "Shapes" lies
+    LayoutStore& layouts;          // whether a saved layout exists
+    CommandTable& commands;        // RestoreDTIPos carries that as its enabled state
+    ProgramOptions& options;       // AutoBlend
+    const UserNotifier& notifier;  // whether the program is ending
+    IconActions& actions;          // told when the icons start and stop moving
 };
 
 class ShapePagePresenter : public ShapePageSeam {
@@ -74,6 +76,7 @@ public:
     ShapeState stateToSave() override;
     void pageShown() override;
     void loadAndSet() override { LoadAndSetAExecute(); }
+    bool refitToScreen() override;
 
     // The browser's events.
     void ShapeGroupsChange(int index);
@@ -116,7 +119,12 @@ private:
     void setSizeBarsQuietly(int32_t widthPosition, int32_t heightPosition);
     // The loaded shape (read again with `reload`) arranged in the frame the
     // bars and offsets make.
-    void arrangeInFrame(int32_t& gap, bool reload, bool moveIcons);
+    // False when nothing was asked of the desktop: the program is ending, or
+    // another arrange is still running (this one comes from the modal loop
+    // of a message box that one opened).
+    bool arrangeInFrame(int32_t& gap, bool reload, bool moveIcons);
+    // A held repeat button let go of, as by its release.
+    void releaseHeldButton();
 
     // The browser.
     void FillShapeGroups();
@@ -152,6 +160,7 @@ private:
     bool adjustButtonsEnabled_ = false;
 
     std::optional<RepeatButton> repeatSource_;
+    bool arranging_ = false;
     uint8_t rememberedAlpha_ = 255;
 };
 

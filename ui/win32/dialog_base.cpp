@@ -44,7 +44,9 @@ void DialogBase::placeAndSize() {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
         GetMonitorInfoW(MonitorFromWindow(args_.owner ? args_.owner : hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        around = monitor.rcWork;
+        // The whole screen, taskbar included: centred on the work area the
+        // dialog would stand off-centre by half the taskbar.
+        around = monitor.rcMonitor;
     }
     const int left = (around.left + around.right - width) / 2, top = (around.top + around.bottom - height) / 2;
     SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -60,11 +60,15 @@ void MainWindow::create() {
     create.width = size.width;
     create.height = size.height;
     create.menu = menus_.bar();
+    taskbar_.create(ui::texts::AppTitle, args_.largeIcon, args_.smallIcon);
+    create.parent = taskbar_.hwnd();  // the owner, whose button this window uses
     WindowBase::create(create);
+    taskbar_.setTarget(hwnd());
 }
 
 void MainWindow::show() {
     if (!hwnd()) return;
+    taskbar_.show();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
 }
@@ -265,6 +269,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_TIMER:
+            if (onProgramTimer(wParam)) return 0;
             for (PageView* page : pages_)
                 if (page && page->onTimer(wParam)) return 0;
             break;
@@ -286,10 +291,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED) {
                 minimized_ = true;
+                // The button stays, minimised; the window itself is hidden
+                // while minimised (see TaskbarButton).
+                taskbar_.onTargetMinimized();
+                ShowWindow(hwnd(), SW_HIDE);
                 args_.commands.execute(ui::OnMinimizeA);
             } else {
                 if (minimized_ && wParam == SIZE_RESTORED) {
                     minimized_ = false;
+                    taskbar_.onTargetRestored();
                     args_.commands.execute(ui::OnRestoreA);
                 }
                 placeReminderBar();
@@ -310,6 +320,14 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_DISPLAYCHANGE:
+            if (screenChange_) screenChange_->onDisplayChanged(ScreenSize{LOWORD(lParam), HIWORD(lParam)});
+            break;
+        case WM_SETTINGCHANGE:
+            // The taskbar moved or changed size: Windows re-lays the icons
+            // as for a new resolution.
+            if (wParam == SPI_SETWORKAREA && screenChange_) screenChange_->onScreenChanged();
+            break;
         case ui::TrayCallbackMessage:
             if (presenter_ && presenter_->onTrayCallback(static_cast<uint32_t>(LOWORD(lParam)))) return 0;
             break;
@@ -321,6 +339,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             // The quit first: the loop must end even when saving the state fails.
             PostQuitMessage(0);
+            taskbar_.setTarget(nullptr);
             if (presenter_) presenter_->onDestroyed();
             return 0;
         default:
@@ -330,6 +349,38 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
     }
     return WindowBase::handleMessage(message, wParam, lParam);
+}
+
+// ---- ui::TimerPort ----
+
+namespace {
+
+// The shape page's repeat timer is 1 on this window too.
+UINT_PTR ProgramTimerId(ui::ProgramTimer timer) {
+    return 100 + static_cast<UINT_PTR>(timer);
+}
+
+}  // namespace
+
+void MainWindow::startTimer(ui::ProgramTimer timer, uint32_t intervalMs) {
+    if (hwnd()) SetTimer(hwnd(), ProgramTimerId(timer), intervalMs, nullptr);
+}
+
+void MainWindow::stopTimer(ui::ProgramTimer timer) {
+    if (hwnd()) KillTimer(hwnd(), ProgramTimerId(timer));
+}
+
+bool MainWindow::onProgramTimer(UINT_PTR timer) {
+    if (!screenChange_) return false;
+    if (timer == ProgramTimerId(ui::ProgramTimer::ScreenSettle)) {
+        screenChange_->onSettleTimer();
+        return true;
+    }
+    if (timer == ProgramTimerId(ui::ProgramTimer::AutomaticLayoutCheck)) {
+        screenChange_->onCheckTimer();
+        return true;
+    }
+    return false;
 }
 
 // ---- ui::MainView ----
@@ -420,11 +471,12 @@ void MainWindow::restore() {
 }
 
 void MainWindow::hideTaskbarButton() {
+    taskbar_.hide();
     ShowWindow(hwnd(), SW_HIDE);
 }
 
 void MainWindow::showTaskbarButton() {
-    if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_SHOWMINNOACTIVE : SW_SHOWNA);
+    taskbar_.show();
 }
 
 ui::Point MainWindow::cursorPosition() {

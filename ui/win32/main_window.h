@@ -12,8 +12,10 @@
 
 #include "platform/win32/window_base.h"
 #include "ui/commands/command_table.h"
+#include "ui/main/main_ports.h"
 #include "ui/main/main_presenter.h"
 #include "ui/main/main_view.h"
+#include "ui/screen/screen_change_presenter.h"
 #include "ui/win32/control_layout.h"
 #include "ui/win32/layered_window.h"
 #include "ui/win32/main_menus.h"
@@ -21,6 +23,7 @@
 #include "ui/win32/page_view.h"
 #include "ui/win32/panel_window.h"
 #include "ui/win32/skin/skin_painter.h"
+#include "ui/win32/taskbar_button.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/tray_icon.h"
 
@@ -38,12 +41,14 @@ struct MainWindowArgs {
     HICON smallIcon = nullptr;
 };
 
-class MainWindow : public WindowBase, public ui::MainView {
+class MainWindow : public WindowBase, public ui::MainView, public ui::TimerPort {
 public:
     explicit MainWindow(const MainWindowArgs& args);
     ~MainWindow() override;
 
     void setPresenter(ui::MainPresenter& presenter) { presenter_ = &presenter; }
+    // Display changes, work-area changes and the program's timers go there.
+    void setScreenChange(ui::ScreenChangePresenter& screenChange) { screenChange_ = &screenChange; }
     // Pages must be added before create().
     void addPage(ui::Page page, PageView& view);
 
@@ -78,6 +83,10 @@ public:
     void popUpTrayMenu(ui::Point at, bool restoreLayoutsEnabled) override;
     void processPendingMessages() override;
 
+    // ui::TimerPort
+    void startTimer(ui::ProgramTimer timer, uint32_t intervalMs) override;
+    void stopTimer(ui::ProgramTimer timer) override;
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -92,10 +101,14 @@ private:
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onWindowPosChanging(WINDOWPOS& position);
+    bool onProgramTimer(UINT_PTR timer);
     PageView* pageOf(HWND control) const;
 
     MainWindowArgs args_;
+    // Owns the window; declared first so that it goes last.
+    TaskbarButton taskbar_;
     ui::MainPresenter* presenter_ = nullptr;
+    ui::ScreenChangePresenter* screenChange_ = nullptr;
     std::array<PageView*, 2> pages_{};
     MainMenus menus_;
     ControlLayout layout_;

@@ -11,11 +11,17 @@ HWND MessageBoxNotifier::owner() const {
 }
 
 void MessageBoxNotifier::showMessage(const std::wstring& text) {
+    if (showing_ || quitRequested_) return;
+    showing_ = true;
     MessageBoxW(owner(), text.c_str(), ui::texts::AppTitle, MB_OK);
+    showing_ = false;
+    if (quitRequested_) PostQuitMessage(0);
 }
 
 void MessageBoxNotifier::requestQuit() {
-    PostQuitMessage(0);
+    if (quitRequested_) return;
+    quitRequested_ = true;
+    if (!showing_) PostQuitMessage(0);
 }
 
 bool MessageBoxNotifier::confirm(const std::wstring& title, const std::wstring& question) {

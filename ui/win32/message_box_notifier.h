@@ -3,6 +3,11 @@
 // takes effect at the message loop, so the caller's code runs on; a message
 // box opened after it closes by itself (its modal loop sees the request and
 // ends), so later messages are not seen.
+//
+// A box is never opened inside another one's modal loop: a timer tick
+// delivered there could run into the same fault again and open box after box.
+// A quit requested while a box is open is posted once it is closed, so the
+// user gets to read it.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +24,7 @@ public:
 
     void showMessage(const std::wstring& text) override;
     void requestQuit() override;
+    bool quitRequested() const override { return quitRequested_; }
     // A question under `title` with a question icon and "&Yes" / "&No";
     // true for "&Yes".
     bool confirm(const std::wstring& title, const std::wstring& question);
@@ -26,6 +32,8 @@ public:
 private:
     HWND owner() const;
     HWND owner_ = nullptr;
+    bool showing_ = false;  // a message box is open
+    bool quitRequested_ = false;
 };
 
 // The layout manager's questions: the standard box under "Confirm".

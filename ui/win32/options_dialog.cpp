@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <memory>
 
 #include "ui/control_ids.h"
@@ -37,6 +38,10 @@ const CheckBoxTemplate Checks[] = {
      {14, 104, 288, 124}},
     {ui::OptionCheck::ConfirmSave, ui::ConfirmSaveCheck, L"saving the layout", {30, 162, 288, 182}},
     {ui::OptionCheck::ConfirmLoad, ui::ConfirmLoadCheck, L"restoring the layout", {30, 188, 288, 208}},
+    {ui::OptionCheck::RestoreOnScreenChange,
+     ui::RestoreOnScreenChangeCheck,
+     L"Restore icons when the screen changes",
+     {14, 226, 288, 246}},
 };
 
 struct SliderTemplate {
@@ -108,7 +113,7 @@ private:
     ui::WebSite site_;
     ui::OptionsDialogPresenter* presenter_ = nullptr;
     std::unique_ptr<PanelWindow> options_, about_, general_, interface_;
-    HWND checks_[6] = {};
+    HWND checks_[std::size(Checks)] = {};
     HWND sliders_[3] = {};
     HWND version_ = nullptr;
     LayeredWindow layer_;

@@ -8,6 +8,9 @@
 //     registry calls per icon;
 //   - exporting and importing a 1,000-icon layout file: wall time (registry
 //     and file together) and the file's size per icon;
+//   - a display change on 60 and 500 icons: from the end of the settle wait
+//     to the icons back in their places, and one automatic-layout check when
+//     no icon moved;
 //   - the commit into the shell's icon model that ends every action, on 60,
 //     500 and 1,000 icons, beside one placement of the same icons (the
 //     stand-in's icon model, served by its shell view in this process).
@@ -25,6 +28,7 @@
 
 #include "desktop/layout_file.h"
 #include "desktop/layout_file_io.h"
+#include "desktop/automatic_layouts.h"
 #include "desktop/layout_store.h"
 #include "desktop/layout_transfer.h"
 #include "desktop/shell_model_commit.h"
@@ -40,6 +44,7 @@
 #include "tests/support/recording_registry.h"
 #include "tools/standin-desktop/shell_view_registration.h"
 #include "tools/standin-desktop/standin_client.h"
+#include "ui/screen/screen_change_presenter.h"
 
 using namespace orbilux;
 
@@ -207,6 +212,97 @@ void BenchLayoutFiles() {
         "export %d icons to a file: median %.1f ms; import: median %.1f ms; file %zu bytes, %.1f bytes per "
         "icon\n",
         Icons, Median(exportTimes), Median(importTimes), bytes, double(bytes) / Icons);
+// The screen size a display change would leave, set by the bench.
+class SettableScreen : public ScreenMetrics, public ui::ScreenInfo {
+public:
+    ScreenSize primaryScreenSize() override { return size; }
+    ui::Rect workArea() override { return {0, 0, size.width, size.height - 40}; }
+    bool onAnyMonitor(const ui::Rect&) override { return true; }
+    int32_t taskbarAllowance() override { return 55; }
+    ScreenSize size{1280, 1024};
+};
+
+// A settings file with nothing in it: the start-up finds no earlier screen.
+class EmptyProfile : public ProfilePort {
+public:
+    std::wstring readString(const std::wstring&, const std::wstring&, const std::wstring&,
+                            const std::wstring& fallback) override {
+        return fallback;
+    }
+    bool writeString(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) override {
+        return true;
+    }
+};
+
+class NoTimers : public ui::TimerPort {
+public:
+    void startTimer(ui::ProgramTimer, uint32_t) override {}
+    void stopTimer(ui::ProgramTimer) override {}
+};
+
+void BenchScreenChange() {
+    for (const int icons : {60, 500}) {
+        standin::LaunchOptions options;
+        options.icons = icons;
+        standin::StandInDesktop desktop(win32::ExecutableFolder(), options);
+        win32::Win32Registry registry;
+        test::RealDesktop real;
+        win32::Win32Clock clock;
+        win32::Win32LocaleSource locale;
+        SettableScreen screen;
+        win32::Win32TickSource ticks;
+        const std::wstring root = L"Software\\OrbiluxBench";
+        ReportedScreenSize reported(screen);
+        LayoutStore store(LayoutStorePorts{registry, real.access, real.notifier, clock, locale, reported, ticks}, root);
+        AutomaticLayouts automatic(store);
+        ProgramOptions programOptions;
+        NoTimers timers;
+        IconActions actions;
+        ui::ScreenChangePresenter presenter(
+            ui::ScreenChangePorts{timers, reported, screen, real.access, store, automatic, programOptions, actions});
+        actions.addObserver(presenter);
+
+        // Each size has its automatic layout.
+        const ScreenSize sizes[2] = {{1920, 1080}, {1280, 1024}};
+        for (int s = 0; s < 2; ++s) {
+            IconTargets places;
+            for (int i = 0; i < icons; ++i) places.push_back({(i * 37 + s * 300) % 1200, (i * 53 + s * 100) % 900, i});
+            real.port.ApplyIconTargets(places);
+            screen.size = sizes[s];
+            automatic.refresh();
+        }
+        std::vector<double> checks;
+        for (int round = 0; round < 7; ++round) checks.push_back(Milliseconds([&] { automatic.refresh(); }));
+
+        EmptyProfile profile;
+        presenter.startUp(SettingsFile(profile, L"unused"));
+        std::vector<double> restores;
+        for (int round = 0; round < 6; ++round) {
+            // What Windows does to the icons, then the change.
+            IconTargets scrambled;
+            for (int i = 0; i < icons; ++i) scrambled.push_back({(i * 71 + round) % 1200, (i * 13) % 900, i});
+            real.port.ApplyIconTargets(scrambled);
+            screen.size = sizes[round % 2];
+            presenter.onScreenChanged();
+            restores.push_back(Milliseconds([&] { presenter.onSettleTimer(); }));
+            Sleep(100);
+        }
+        // The restore alone, over the same scramble.
+        std::vector<double> plain;
+        const std::wstring id = automatic.layoutFor(sizes[0]);
+        for (int round = 0; round < 4; ++round) {
+            IconTargets scrambled;
+            for (int i = 0; i < icons; ++i) scrambled.push_back({(i * 71 + round) % 1200, (i * 13) % 900, i});
+            real.port.ApplyIconTargets(scrambled);
+            plain.push_back(Milliseconds([&] { store.RestoreLayout(id); }));
+            Sleep(100);
+        }
+        registry.deleteKeyTree(root);
+        std::printf(
+            "display change, %d icons: icons back %.1f ms after the settle wait (median; the restore alone "
+            "%.1f ms); one automatic-layout check with nothing moved %.1f ms\n",
+            icons, Median(restores), Median(plain), Median(checks));
+    }
 }
 
 void BenchShellCommit() {
@@ -235,9 +331,10 @@ void BenchShellCommit() {
         // batch, and a read-back each.
         const int calls = 6 + 1 + (icons / 256 + 1) + 1 + icons + 1 + icons;
         const double placement = Median(placements), cost = Median(commits);
-        std::printf("shell-model commit of %d icons: median %.1f ms beside %.1f ms for one placement (%.2f times); "
-                    "%d COM calls, 1 of them positioning; %d committed, %d not where put\n",
-                    icons, cost, placement, cost / placement, calls, outcome.committed, outcome.notWherePut);
+        std::printf(
+            "shell-model commit of %d icons: median %.1f ms beside %.1f ms for one placement (%.2f times); "
+            "%d COM calls, 1 of them positioning; %d committed, %d not where put\n",
+            icons, cost, placement, cost / placement, calls, outcome.committed, outcome.notWherePut);
     }
 }
 
@@ -255,12 +352,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
+        // "screen-change" measures that alone.
+        if (argc > 1 && std::string(argv[1]) == "screen-change") {
+            BenchScreenChange();
+            return 0;
+        }
         BenchPlacements();
         BenchApply(false);
         BenchApply(true);
         BenchLayouts();
         BenchLayoutFiles();
         BenchShellCommit();
+        BenchScreenChange();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "wine bench: %s\n", e.what());
         return 1;

@@ -61,6 +61,25 @@ TEST_F(LayoutCommandsTest, RestoreNewestPutsTheIconsBack) {
     EXPECT_EQ(rig_.desktop.items[2].y, 40);
 }
 
+TEST_F(LayoutCommandsTest, RestoreAutoTakesTheNewestLayoutOfThisScreensSize) {
+    ASSERT_EQ(run({"save", "--id", "11111111"}).status, 0);
+    rig_.clock.now.minute = 6;
+    rig_.screen.size = {1920, 1080};
+    rig_.desktop.items[1].x = 500;
+    ASSERT_EQ(run({"save", "--id", "22222222"}).status, 0);  // newer, on another screen
+
+    rig_.screen.size = {1280, 1024};
+    const test::CliRun restored = run({"restore", "auto"});
+    ASSERT_EQ(restored.status, 0) << restored.err;
+    EXPECT_EQ(restored.out, "restored 11111111: 3 of 3 icons moved\n");
+    EXPECT_EQ(rig_.desktop.items[1].x, 10);
+
+    rig_.screen.size = {1024, 768};
+    const test::CliRun none = run({"restore", "auto"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "orbiluxctl: there is no layout saved at 1024 x 768\n");
+}
+
 TEST_F(LayoutCommandsTest, DescribeAndDeleteReportWhatHappened) {
     ASSERT_EQ(run({"save", "--id", "33333333"}).status, 0);
     EXPECT_EQ(run({"describe", "33333333", "Renamed"}).status, 0);

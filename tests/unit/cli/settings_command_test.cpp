@@ -37,7 +37,8 @@ TEST_F(SettingsCommandTest, JsonHasThePathAndTheTenFieldsByName) {
     EXPECT_EQ(out_,
               "{\"path\": \"C:\\\\Users\\\\ann\\\\Documents\\\\Orbilux\\\\Settings.ini\", \"RunAtStartup\": true, "
               "\"MinimizeOnTray\": true, \"LoadLastShape\": false, \"SaveOnStartup\": false, \"ConfirmSave\": true, "
-              "\"ConfirmLoad\": false, \"AutoBlend\": true, \"Transparency\": 200, \"Hue\": 0, "
+              "\"ConfirmLoad\": false, \"AutoBlend\": true, \"RestoreOnScreenChange\": true, \"Transparency\": 200, "
+              "\"Hue\": 0, "
               "\"Saturation\": -40}\n");
     EXPECT_TRUE(profile_.writes.empty());
 }
@@ -55,6 +56,7 @@ TEST_F(SettingsCommandTest, TextNamesTheFileAndEachOption) {
               "ConfirmSave:    true\n"
               "ConfirmLoad:    true\n"
               "AutoBlend:      true\n"
+              "RestoreOnScreenChange: true\n"
               "Transparency:   90\n"
               "Hue:            0\n"
               "Saturation:     0\n");

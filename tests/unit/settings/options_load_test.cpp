@@ -77,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{L"Options", L"Show confirmation dialog when loading", L"$0",
                 With([](ProgramOptions& o) { o.ConfirmLoad = false; })},
         KeyCase{L"Options", L"Auto blend", L"0", With([](ProgramOptions& o) { o.AutoBlend = false; })},
+        KeyCase{L"Options", L"Restore icons when the screen changes", L"0",
+                With([](ProgramOptions& o) { o.RestoreOnScreenChange = false; })},
         KeyCase{L"Options", L"Auto blend", L"", ProgramOptions{}}));
 
 INSTANTIATE_TEST_SUITE_P(

@@ -25,6 +25,7 @@ const std::vector<std::wstring> OptionKeysInOrder = {
     L"Transparency",
     L"Hue",
     L"Saturation",
+    L"Restore icons when the screen changes",
 };
 
 ProgramOptions Changed() {
@@ -38,6 +39,7 @@ ProgramOptions Changed() {
     o.Transparency = 255;
     o.Hue = 360;
     o.Saturation = -100;
+    o.RestoreOnScreenChange = false;
     return o;
 }
 
@@ -55,11 +57,11 @@ protected:
     test::FakeRegistry registry_;
 };
 
-TEST_F(OptionsSaveTest, WritesTheNineOptionKeysInOrderWithTheirTexts) {
+TEST_F(OptionsSaveTest, WritesTheTenOptionKeysInOrderWithTheirTexts) {
     save(Changed());
-    ASSERT_EQ(profile_.writes.size(), 9u);
-    const std::wstring texts[] = {L"1", L"0", L"1", L"0", L"1", L"0", L"255", L"360", L"-100"};
-    for (std::size_t i = 0; i < 9; ++i) {
+    ASSERT_EQ(profile_.writes.size(), 10u);
+    const std::wstring texts[] = {L"1", L"0", L"1", L"0", L"1", L"0", L"255", L"360", L"-100", L"0"};
+    for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_EQ(profile_.writes[i].file, File);
         EXPECT_EQ(profile_.writes[i].section, L"Options");
         EXPECT_EQ(profile_.writes[i].key, OptionKeysInOrder[i]);
@@ -91,7 +93,7 @@ TEST_F(OptionsSaveTest, LeavesEveryOtherKeyOfTheFileAsItWas) {
     const auto* file = profile_.file(File);
     ASSERT_NE(file, nullptr);
     ASSERT_EQ(file->sections.size(), 3u);  // no second "Options" section
-    EXPECT_EQ(file->sections[2].entries.size(), 10u);
+    EXPECT_EQ(file->sections[2].entries.size(), 11u);
 }
 
 // A write that fails at key N: keys before it are written, it and every key
@@ -131,7 +133,7 @@ TEST_P(OptionsSaveFailureTest, StopsAtTheFailingKeyAndLeavesTheRunValueAlone) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachKey, OptionsSaveFailureTest, ::testing::Range<std::size_t>(0, 9));
+INSTANTIATE_TEST_SUITE_P(EachKey, OptionsSaveFailureTest, ::testing::Range<std::size_t>(0, 10));
 
 TEST_F(OptionsSaveTest, AnUnwritableFileWritesNothingAtAll) {
     profile_.unwritableFiles.insert(test::FoldCase(File));

@@ -98,7 +98,7 @@ TEST_F(StartWithWindowsTest, ARunKeyThatCannotBeOpenedReadsOffAndIsLeftAlone) {
     EXPECT_FALSE(RunValuePresent(registry_, RunValueName, /*remove=*/true));
     EXPECT_FALSE(WriteRunValue(registry_, RunValueName, L"C:\\new.exe"));
     EXPECT_FALSE(save(true));  // reported, not thrown: the options are saved all the same
-    EXPECT_EQ(profile_.writes.size(), 9u);
+    EXPECT_EQ(profile_.writes.size(), 10u);
     registry_.unopenableKeys.clear();
     EXPECT_EQ(runValue(), QuotedProgram);
 }

@@ -155,6 +155,8 @@ TEST(OptionsDialog, OkStoresTheOptionsSetsTheMainAlphaAndTheRunValueWithoutRecol
         rig.presenter.opened();
         rig.view.checks[OptionCheck::RunAtStartup] = run;
         rig.view.checks[OptionCheck::MinimizeOnTray] = true;
+        EXPECT_TRUE(rig.view.checks[OptionCheck::RestoreOnScreenChange]);  // on unless the user said no
+        rig.view.checks[OptionCheck::RestoreOnScreenChange] = false;
         rig.view.sliders[OptionSlider::Transparency] = 200;
         rig.view.sliders[OptionSlider::Hue] = 300;  // moved with the keyboard: no preview
         const std::size_t events = rig.log.size();
@@ -167,6 +169,8 @@ TEST(OptionsDialog, OkStoresTheOptionsSetsTheMainAlphaAndTheRunValueWithoutRecol
         EXPECT_EQ(rig.mainWindow.alphaValue, 200);
         EXPECT_EQ(rig.stored(L"Transparency"), L"200");
         EXPECT_EQ(rig.stored(L"Minimize on Tray"), L"1");
+        EXPECT_FALSE(rig.options.RestoreOnScreenChange);
+        EXPECT_EQ(rig.stored(L"Restore icons when the screen changes"), L"0");
         EXPECT_EQ(rig.runValue(), run);
     }
 }

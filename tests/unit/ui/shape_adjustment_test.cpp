@@ -47,6 +47,31 @@ TEST(ShapeAdjustment, HoldingForASecondIsThirteenPlacements) {
     EXPECT_EQ(rig.presenter.sdx(), -13 * 7);
 }
 
+TEST(ShapeAdjustment, ADesktopThatGoesAwayWhileHeldEndsTheRepeatWithOneMessage) {
+    LoadedRig rig;
+    // The shell is gone: the first placement tells the user, and while that
+    // box is open the timer's ticks still arrive (its modal loop delivers
+    // them); then the quit is requested.
+    rig.desktop.onApply = [&rig] {
+        rig.desktop.onApply = nullptr;
+        rig.notifier.showMessage(L"Cannot handle desktop items.");
+        for (int tick = 0; tick < 20; ++tick) rig.presenter.onRepeatTick();
+        rig.notifier.requestQuit();
+    };
+    const int placements = rig.placements();
+    rig.presenter.onRepeatPressed(RepeatButton::IncreaseSize);
+    EXPECT_EQ(rig.placements(), placements + 1);
+    EXPECT_EQ(rig.notifier.messages.size(), 1u);
+    EXPECT_FALSE(rig.presenter.repeating());
+    EXPECT_EQ(rig.view.timerInterval, 0);
+    // Nothing reaches the desktop any more.
+    rig.presenter.onRepeatPressed(RepeatButton::MoveLeft);
+    rig.presenter.onFit();
+    rig.presenter.loadAndSet();
+    EXPECT_EQ(rig.placements(), placements + 1);
+    EXPECT_FALSE(rig.presenter.repeating());
+}
+
 TEST(ShapeAdjustment, MovesAndCentreChangeTheOffsets) {
     struct Case {
         RepeatButton button;
@@ -169,6 +194,16 @@ TEST(ShapeAdjustment, EachGestureIsOneActionHoweverManyPlacements) {
         c.gesture(rig.presenter);
         EXPECT_EQ(rig.actionLog.events, c.expected) << c.what;
     }
+}
+
+TEST(ShapeAdjustment, OnceTheProgramIsEndingAnActionsEndReachesNoOne) {
+    LoadedRig rig;
+    rig.actionLog.events.clear();
+    rig.presenter.onRepeatPressed(RepeatButton::IncreaseSize);
+    rig.notifier.requestQuit();
+    rig.presenter.onRepeatReleased();
+    rig.presenter.onFit();
+    EXPECT_EQ(rig.actionLog.events, std::vector<std::string>{"begin adjust"});
 }
 
 TEST(ShapeAdjustment, TheFirstPickMovesNothingAndIsNoAction) {
