@@ -212,6 +212,8 @@ void BenchLayoutFiles() {
         "export %d icons to a file: median %.1f ms; import: median %.1f ms; file %zu bytes, %.1f bytes per "
         "icon\n",
         Icons, Median(exportTimes), Median(importTimes), bytes, double(bytes) / Icons);
+}
+
 // The screen size a display change would leave, set by the bench.
 class SettableScreen : public ScreenMetrics, public ui::ScreenInfo {
 public:
