@@ -10,4 +10,8 @@ namespace orbilux {
 std::string Utf8FromWide(const std::wstring& text);
 std::wstring WideFromUtf8(const std::string& text);
 
+// Appends one code point as UTF-8; a surrogate or a value beyond U+10FFFF
+// becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t c);
+
 }  // namespace orbilux

@@ -19,17 +19,10 @@ namespace orbilux::wine_test {
 namespace {
 
 using gui_driver::WaitUntil;
-using Positions = std::vector<std::pair<int, int>>;
 using Texts = std::vector<std::wstring>;
 
 // The layout the program keeps for the stand-in's screen size.
 const std::wstring Automatic = L"Automatic: 1280 x 1024";
-
-Positions IconPositions(standin::StandInDesktop& desktop) {
-    Positions positions;
-    for (const auto& item : desktop.report().items) positions.emplace_back(item.x, item.y);
-    return positions;
-}
 
 void Scramble() {
     const ProcessResult run = RunProcess(Quote(BinaryFolder() + L"orbiluxctl.exe") + L" arrange " +

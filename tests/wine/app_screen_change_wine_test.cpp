@@ -15,15 +15,8 @@ namespace orbilux::wine_test {
 namespace {
 
 using gui_driver::WaitUntil;
-using Positions = std::vector<std::pair<int, int>>;
 
 constexpr int Icons = 60;
-
-Positions IconPositions(standin::StandInDesktop& desktop) {
-    Positions positions;
-    for (const auto& item : desktop.report().items) positions.emplace_back(item.x, item.y);
-    return positions;
-}
 
 class ScreenChangeStory : public AppStory {
 protected:

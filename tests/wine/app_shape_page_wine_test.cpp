@@ -14,15 +14,8 @@ namespace orbilux::wine_test {
 namespace {
 
 using gui_driver::WaitUntil;
-using Positions = std::vector<std::pair<int, int>>;
 
 constexpr int Icons = 60;
-
-Positions IconPositions(standin::StandInDesktop& desktop) {
-    Positions positions;
-    for (const auto& item : desktop.report().items) positions.emplace_back(item.x, item.y);
-    return positions;
-}
 
 // Where orbiluxctl plan puts each of the 60 icons for that frame: the last
 // target given to each item.

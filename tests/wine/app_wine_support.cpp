@@ -37,6 +37,12 @@ std::wstring FileText(const std::wstring& path) {
 
 }  // namespace
 
+Positions IconPositions(standin::StandInDesktop& desktop) {
+    Positions positions;
+    for (const auto& item : desktop.report().items) positions.emplace_back(item.x, item.y);
+    return positions;
+}
+
 void AppStory::SetUp() {
     settingsGuard_ = std::make_unique<FileGuard>(SettingsFilePath());
     runGuard_ = std::make_unique<RunValueGuard>();

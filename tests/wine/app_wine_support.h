@@ -20,6 +20,10 @@
 
 namespace orbilux::wine_test {
 
+// Where each of the stand-in's icons stands now, in index order.
+using Positions = std::vector<std::pair<int, int>>;
+Positions IconPositions(standin::StandInDesktop& desktop);
+
 // How long a step of a story may take under Wine before it counts as hung.
 inline constexpr DWORD StepTimeoutMs = 20000;
 

@@ -21,13 +21,6 @@ namespace orbilux::wine_test {
 namespace {
 
 using gui_driver::WaitUntil;
-using Positions = std::vector<std::pair<int, int>>;
-
-Positions IconPositions(standin::StandInDesktop& desktop) {
-    Positions positions;
-    for (const auto& item : desktop.report().items) positions.emplace_back(item.x, item.y);
-    return positions;
-}
 
 ProcessResult Ctl(const std::wstring& arguments) {
     return RunProcess(Quote(BinaryFolder() + L"orbiluxctl.exe") + L" " + arguments);

@@ -25,18 +25,6 @@ using standin::LaunchOptions;
 using standin::Report;
 using standin::StandInDesktop;
 
-HWND StandInListView(const StandInDesktop& desktop) {
-    for (HWND progman = FindWindowExW(nullptr, nullptr, L"Progman", nullptr); progman;
-         progman = FindWindowExW(nullptr, progman, L"Progman", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(progman, &owner);
-        if (owner == desktop.processId())
-            return FindWindowExW(FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr), nullptr,
-                                 L"SysListView32", nullptr);
-    }
-    return nullptr;
-}
-
 std::pair<int, int> ListPosition(StandInDesktop& desktop, int index) {
     const Report report = desktop.report();
     return {report.items.at(std::size_t(index)).x, report.items.at(std::size_t(index)).y};
@@ -70,7 +58,7 @@ TEST(ShellViewWine, NamesFlagsAndOneBatchOfPositionsThroughTheView) {
     EXPECT_EQ(ListPosition(desktop, 0), (std::pair{400, 300}));
 
     // Item 1 by a list-view message only: seen until the next refresh.
-    const HWND listView = StandInListView(desktop);
+    const HWND listView = desktop.listView();
     ASSERT_TRUE(listView);
     SendMessageW(listView, LVM_SETITEMPOSITION, 1, MAKELPARAM(500, 500));
     ASSERT_EQ(ListPosition(desktop, 1), (std::pair{500, 500}));

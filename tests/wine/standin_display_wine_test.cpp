@@ -21,18 +21,6 @@ using standin::LaunchOptions;
 using standin::Report;
 using standin::StandInDesktop;
 
-HWND StandInListView(const StandInDesktop& desktop) {
-    for (HWND progman = FindWindowExW(nullptr, nullptr, L"Progman", nullptr); progman;
-         progman = FindWindowExW(nullptr, progman, L"Progman", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(progman, &owner);
-        if (owner == desktop.processId())
-            return FindWindowExW(FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr), nullptr,
-                                 L"SysListView32", nullptr);
-    }
-    return nullptr;
-}
-
 // A top-level window of the test that remembers the WM_DISPLAYCHANGE it got.
 LPARAM displayChange = 0;
 LRESULT CALLBACK ListeningProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,7 +41,7 @@ TEST(StandInDisplayWine, ADisplayChangeRelaysIconsOutOfSightAndTellsTheWindows) 
     EXPECT_EQ(before.area.right, 1280);
     EXPECT_EQ(before.area.bottom, 1024);
 
-    const HWND listView = StandInListView(desktop);
+    const HWND listView = desktop.listView();
     ASSERT_TRUE(listView);
     SendMessageW(listView, LVM_SETITEMPOSITION, 3, MAKELPARAM(2300, 500));
     SendMessageW(listView, LVM_SETITEMPOSITION, 7, MAKELPARAM(600, 900));

@@ -99,6 +99,18 @@ StandInDesktop::~StandInDesktop() {
     std::filesystem::remove_all(std::filesystem::path(scratch_), ignored);
 }
 
+HWND StandInDesktop::listView() const {
+    for (HWND progman = FindWindowExW(nullptr, nullptr, L"Progman", nullptr); progman;
+         progman = FindWindowExW(nullptr, progman, L"Progman", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(progman, &owner);
+        if (owner == processId_)
+            return FindWindowExW(FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr), nullptr,
+                                 L"SysListView32", nullptr);
+    }
+    return nullptr;
+}
+
 bool StandInDesktop::running() const {
     return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }

@@ -93,6 +93,8 @@ public:
     // standin_protocol.h). Throws StandInError when refused.
     void changeDisplay(int width, int height);
     bool running() const;
+    // The stand-in's own list view (found through its Progman window).
+    HWND listView() const;
     DWORD processId() const { return processId_; }
     // Ends the process at once, as a crashing shell would.
     void kill();
