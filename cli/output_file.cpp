@@ -1,25 +1,15 @@
 #include "cli/output_file.h"
 
-#include <fstream>
 #include <system_error>
+
+#include "desktop/layout_file_io.h"
 
 namespace orbilux::cli {
 
 std::string WriteWholeFile(const std::filesystem::path& target, const std::string& bytes) {
-    std::filesystem::path partial = target;
-    partial += ".partial";
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), std::streamsize(bytes.size()));
-        file.close();
-        if (file) {
-            std::error_code ec;
-            std::filesystem::rename(partial, target, ec);
-            if (!ec) return {};
-        }
-    }
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
+    // The layout files' writer: a temporary file of a fresh name beside the
+    // target, so that no file of the user's is ever taken for the temporary.
+    if (orbilux::WriteWholeFile(target, bytes).empty()) return {};
     return "cannot write \"" + target.u8string() + "\"";
 }
 
