@@ -28,8 +28,18 @@ screenshot() { sleep 1; import -window root -display "$DISPLAY" "$1"; }
 # Orbilux.exe driven from outside, one step per argument (see tools/gui-driver/main.cpp).
 orbilux() { wine_run "$bin/orbilux-driver.exe" "$(windows_path "$bin/Orbilux.exe")" -- "$@" </dev/null; }
 
+# The stand-in behaves like today's Windows: it keeps its own record of the
+# icons' places and lays them out from it at every refresh. Its shell view
+# (test-only, registered in this throwaway prefix alone) is how Orbilux
+# hands the new places to that record, as it does to Explorer's.
+shell_windows='{9BA05972-F6A8-11CF-A442-00A0C90A8F39}'
+standin_view='{97E912D9-59DD-4F5E-8A6D-8F264A9B0160}'
+wine_run reg add "HKCR\\CLSID\\$standin_view\\InprocServer32" /ve /d "$(windows_path "$bin/standin-shellview.dll")" /f >/dev/null
+wine_run reg add "HKCR\\CLSID\\$standin_view\\InprocServer32" /v ThreadingModel /d Both /f >/dev/null
+wine_run reg add "HKCR\\CLSID\\$shell_windows\\TreatAs" /ve /d "$standin_view" /f >/dev/null
+
 ready="$out/standin.ready"
-wine_run "$bin/standin-desktop.exe" --icons 60 --taskbar 40 --ready-file "$(windows_path "$out")\\standin.ready" \
+wine_run "$bin/standin-desktop.exe" --icons 60 --taskbar 40 --modern-shell --ready-file "$(windows_path "$out")\\standin.ready" \
     </dev/null >"$out/standin.log" 2>&1 &
 for _ in $(seq 1 300); do [ -f "$ready" ] && break; sleep 0.1; done
 [ -f "$ready" ] || { echo "the stand-in desktop did not start (see $out/standin.log)"; exit 1; }
