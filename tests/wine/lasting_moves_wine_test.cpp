@@ -12,6 +12,7 @@
 
 #include <optional>
 
+#include "platform/win32/registry_win32.h"
 #include "tests/wine/app_wine_support.h"
 #include "tests/wine/wine_test_support.h"
 #include "tools/standin-desktop/shell_view_registration.h"
@@ -45,6 +46,22 @@ protected:
         ASSERT_NE(moved, original_) << what << ": nothing moved";
         desktop().refresh();
         EXPECT_EQ(IconPositions(desktop()), shellView ? moved : original_) << what;
+    }
+    // Whether the stand-in's icon model has every icon where its list view
+    // shows it: a commit has been made since the last move.
+    bool modelMatchesList() {
+        const standin::Report report = desktop().report();
+        if (report.model.size() != report.items.size()) return false;
+        for (std::size_t i = 0; i < report.items.size(); ++i)
+            if (report.model[i].x != report.items[i].x || report.model[i].y != report.items[i].y) return false;
+        return true;
+    }
+    // Whether the program has kept the icons' places from before an action,
+    // which it does last of all when that action ends.
+    static bool keptOneStepBack() {
+        for (const std::wstring& description : SavedLayoutDescriptions())
+            if (description == L"Before the last change") return true;
+        return false;
     }
     void TearDown() override {
         AppStory::TearDown();
@@ -90,6 +107,7 @@ TEST_F(LastingMovesStory, TheWindowsHeartHeldButtonAndRestoreLastThroughTheShell
     WriteSetting(L"Settings", L"Knows", L"1");  // not a first run
     for (const bool shellView : {true, false}) {
         SCOPED_TRACE(shellView ? "with the shell view" : "without it");
+        win32::Win32Registry().deleteKeyTree(L"Software\\Orbilux");  // no step back kept yet
         startModernDesktop(shellView);
         auto app = startApp();
         const HWND window = waitForMainWindow(*app);
@@ -97,8 +115,8 @@ TEST_F(LastingMovesStory, TheWindowsHeartHeldButtonAndRestoreLastThroughTheShell
         const HWND list = pickHeartOnce(window);
         ASSERT_TRUE(list);
         ASSERT_TRUE(gui_driver::ClickListLine(list, L"Heart"));
-        EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) != original_; }, StepTimeoutMs));
-        gui_driver::WaitUntilIdle(window);
+        // The refresh must not come while the icons are still moving.
+        ASSERT_TRUE(WaitUntil(keptOneStepBack, StepTimeoutMs)) << "the pick's action did not end";
         const Positions heart = IconPositions(desktop());
         if (shellView) Screenshot(L"lasting-moves-heart-before-refresh");
         expectRefreshKeeps(heart, shellView, "a heart picked twice");
@@ -116,9 +134,9 @@ TEST_F(LastingMovesStory, TheWindowsHeartHeldButtonAndRestoreLastThroughTheShell
         gui_driver::ReleaseLeft(grow);
         EXPECT_TRUE(
             WaitUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0; }, StepTimeoutMs));
-        gui_driver::WaitUntilIdle(window);
+        ASSERT_TRUE(WaitUntil([&] { return IconPositions(desktop()) != heart && modelMatchesList(); }, StepTimeoutMs))
+            << "no commit after the release";
         const Positions bigger = IconPositions(desktop());
-        ASSERT_NE(bigger, heart);
         desktop().refresh();
         EXPECT_EQ(IconPositions(desktop()), bigger) << "a held button";
 
@@ -140,8 +158,8 @@ TEST_F(LastingMovesStory, TheWindowsHeartHeldButtonAndRestoreLastThroughTheShell
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(restore) != 0; }, StepTimeoutMs));
         gui_driver::Click(restore);
         answerMessageBox(*app, IDYES, L"Confirm");
-        EXPECT_TRUE(WaitUntil([&] { return IconPositions(desktop()) == bigger; }, StepTimeoutMs));
-        gui_driver::WaitUntilIdle(window);
+        ASSERT_TRUE(WaitUntil([&] { return IconPositions(desktop()) == bigger && modelMatchesList(); }, StepTimeoutMs))
+            << "no commit after the restore";
         desktop().refresh();
         EXPECT_EQ(IconPositions(desktop()), bigger) << "a restore from the page";
         exitThroughMenu(*app, window);
