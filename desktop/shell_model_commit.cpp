@@ -31,11 +31,12 @@ std::vector<std::optional<std::size_t>> PairItemsByName(const std::vector<std::w
     return pairs;
 }
 
-void CommitToShellView(ShellIconView& view, const std::vector<DesktopItem>& items, ShellCommitOutcome& outcome) {
+void CommitToShellView(ShellIconView& view, const std::vector<std::wstring>& modelNames,
+                       const std::vector<DesktopItem>& items, ShellCommitOutcome& outcome) {
     std::vector<std::wstring> texts;
     texts.reserve(items.size());
     for (const DesktopItem& item : items) texts.push_back(item.text);
-    const auto pairs = PairItemsByName(texts, view.itemNames());
+    const auto pairs = PairItemsByName(texts, modelNames);
 
     std::vector<ModelPosition> positions;
     std::vector<std::size_t> modelItems;
@@ -74,9 +75,11 @@ ShellCommitOutcome ShellModelCommit::commitNow() {
     ++tried_;
     last_ = ShellCommitOutcome{};
     try {
-        // The shell view first: where there is none (an older shell, another
-        // shell) the list view isn't read for nothing.
+        // The shell view first: where there is none, or one without items
+        // (another shell, Wine's own desktop), the list view isn't read for
+        // nothing.
         const std::unique_ptr<ShellIconView> view = model_.open();
+        const std::vector<std::wstring> modelNames = view->itemNames();
         DesktopOpenResult result = DesktopOpenResult::Opened;
         const std::unique_ptr<DesktopSession> session = desktop_.open(result, DesktopUse::ItemsAndPositions);
         // No list view: the action has told the user already.
@@ -86,7 +89,7 @@ ShellCommitOutcome ShellModelCommit::commitNow() {
         items.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
         for (int32_t i = 0; i < count; ++i) items.push_back(session->queryItem(i));
         if (!session->stillThere()) return last_;
-        CommitToShellView(*view, items, last_);
+        CommitToShellView(*view, modelNames, items, last_);
     } catch (const std::exception&) {
         // A view that failed before it took the positions took none of them;
         // one that failed while they were read back took them all.

@@ -34,9 +34,11 @@ std::vector<std::optional<std::size_t>> PairItemsByName(const std::vector<std::w
                                                         const std::vector<std::wstring>& modelNames);
 
 // Commits the items (in list-view order, with the positions they have now)
-// into the view in one batch and reads the positions back, counting into
-// `outcome` as it goes. Throws what the view throws.
-void CommitToShellView(ShellIconView& view, const std::vector<DesktopItem>& items, ShellCommitOutcome& outcome);
+// into the view, whose items bear `modelNames`, in one batch and reads the
+// positions back, counting into `outcome` as it goes. Throws what the view
+// throws.
+void CommitToShellView(ShellIconView& view, const std::vector<std::wstring>& modelNames,
+                       const std::vector<DesktopItem>& items, ShellCommitOutcome& outcome);
 
 // The view's folder flags; nullopt when the view can't be reached.
 std::optional<ShellFolderFlags> ReadShellFolderFlags(ShellIconModel& model);

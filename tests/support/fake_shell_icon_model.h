@@ -19,6 +19,7 @@ public:
     };
 
     bool available = true;
+    bool hasItems = true;  // false: a view that has no items to give (as Wine's own desktop's)
     std::vector<Item> items;
     ShellFolderFlags flags;
     // Where the shell puts an item it was given: a snapping shell moves it.
@@ -40,6 +41,7 @@ private:
     public:
         explicit View(FakeShellIconModel& model) : model_(model) {}
         std::vector<std::wstring> itemNames() override {
+            if (!model_.hasItems) throw ShellViewUnavailable("this view has no items");
             std::vector<std::wstring> names;
             for (const Item& item : model_.items) names.push_back(item.name);
             return names;

@@ -69,13 +69,19 @@ TEST(ShellModelCommit, CountsIconsTheShellPutElsewhere) {
     EXPECT_EQ(rig.commit.commitNow().notWherePut, 0);
 }
 
-TEST(ShellModelCommit, WithoutAShellViewNothingIsReadOrCommitted) {
+TEST(ShellModelCommit, WithoutAShellViewOrItsItemsNothingIsReadOrCommitted) {
+    for (const bool viewThere : {false, true}) {
+        CommitRig rig;
+        rig.model.available = viewThere;
+        rig.model.hasItems = false;
+        const ShellCommitOutcome outcome = rig.commit.commitNow();
+        EXPECT_FALSE(outcome.available) << viewThere;
+        EXPECT_EQ(outcome.committed, 0) << viewThere;
+        EXPECT_EQ(rig.desktop.opened, 0) << "the list view is read for nothing";
+        EXPECT_EQ(rig.model.batches, 0);
+    }
     CommitRig rig;
     rig.model.available = false;
-    const ShellCommitOutcome outcome = rig.commit.commitNow();
-    EXPECT_FALSE(outcome.available);
-    EXPECT_EQ(outcome.committed, 0);
-    EXPECT_EQ(rig.desktop.opened, 0);
     EXPECT_FALSE(ReadShellFolderFlags(rig.model).has_value());
 }
 
